@@ -1,0 +1,81 @@
+#pragma once
+// Área de trabalho SPED_EFD: cada registro vira uma linha, recebe o número de ordem que fixa o seu
+// lugar no arquivo e é inserido no banco na hora, dentro da transação da geração.
+//
+// A transação da geração reserva SPED_EFD para escrita protegida: enquanto uma geração corre,
+// outra no mesmo banco é recusada em vez de apagar as linhas da primeira.
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "core/RegistroEFD.h"
+#include "db/Banco.h"
+#include "util/Mensagens.h"
+
+namespace core {
+
+// Outra geração segura SPED_EFD neste banco.
+class GeracaoEmAndamento : public std::runtime_error {
+public:
+    GeracaoEmAndamento();
+};
+
+class ArmazemSped {
+public:
+    ArmazemSped(db::Banco& banco, util::CaixaMensagem& mensagens);
+    ~ArmazemSped();
+
+    // Começa uma geração: reserva SPED_EFD (lança GeracaoEmAndamento se outra geração a segura,
+    // sem apagar nada), apaga todas as linhas antigas, pega uma nova chave e zera o contador.
+    void IniciarGeracao();
+    // Confirma as linhas gravadas e libera SPED_EFD. Chamado no fim da geração, com ou sem falha.
+    void EncerrarGeracao();
+    bool EmGeracao() const { return tr_ != nullptr; }
+
+    // Grava um registro; sem REG ou duplicado de um registro mestre desta geração, nada é gravado.
+    void GravarRegistro(const TRegistroEFD& registro);
+    // Grava uma linha já formatada (unificação de arquivos), exatamente como veio.
+    void GravarLinha(std::string_view codigo, std::string_view linha);
+    // Confirma no banco tudo o que foi gravado até aqui.
+    void ConfirmarGravacao();
+
+    static std::string ChaveAgrupamento(const TRegistroEFD& registro);
+    static std::string ChaveAgrupamento(std::string_view codigo, std::string_view linha);
+    bool RegistroExiste(std::string_view codigo, std::string_view chave) const;
+    // Avança o contador e devolve base do código + contador.
+    int OrdemRegistro(std::string_view codigo);
+    static int BaseOrdem(std::string_view codigo);
+
+    int ChaveGeracao() const { return chave_; }
+    bool InventarioImportado() const { return inventarioImportado_; }
+    int64_t LinhasGravadas() const { return linhas_; }
+    // Transação da geração: quem precisa ler as linhas desta geração (contagens, arquivo) usa esta.
+    db::Transacao& Transacao();
+
+    // Linhas por confirmação. 1 reproduz o desenho de uma confirmação por linha (para medir).
+    void DefinirTamanhoLote(int linhas) { tamanhoLote_ = linhas < 1 ? 1 : linhas; }
+
+private:
+    void Inserir(std::string_view codigo, std::string_view linha, const std::string& chave);
+
+    db::Banco& banco_;
+    util::CaixaMensagem& mensagens_;
+    std::unique_ptr<db::Transacao> tr_;
+    std::unique_ptr<db::Consulta> insert_;
+    std::unordered_set<std::string> chavesGravadas_;  // código + '|' + chave de agrupamento
+    int chave_ = 0;
+    int contador_ = 0;
+    int64_t linhas_ = 0;
+    int pendentes_ = 0;
+    int tamanhoLote_ = 20000;
+    bool inventarioImportado_ = false;
+};
+
+// Divide uma linha "|A|B|" nos seus campos; o campo 1 é o código do registro.
+std::vector<std::string> DividirLinha(std::string_view linha);
+
+}  // namespace core

@@ -1,0 +1,53 @@
+#include "core/Geracao.h"
+
+#include <stdexcept>
+
+#include "util/Texto1252.h"
+
+namespace core {
+
+std::vector<EtapaGeracao> EtapasGeracao() {
+    // Cada bloco entra aqui, na ordem de gravação, quando o seu construtor existir.
+    return {};
+}
+
+// Alíquota interna da UF da filial: DESC_TA da tabela 25 lido como número (vírgula decimal).
+static double AliquotaInternaUF(Geracao& g) {
+    const TFilial* filial = g.filiais.Localizar(g.params.FILIAL);
+    if (!filial) return 0;
+    db::Consulta q(g.Leitura(), "select DESC_TA from TABELA where NUM_TA='25' and COD_TA = :UF");
+    q.Param("UF", filial->UF_FI);
+    if (!q.Proximo()) return 0;
+    try {
+        return db::Decimal::DeTexto(AparadoEFD(q["DESC_TA"].Texto())).ComoDouble();
+    } catch (const std::invalid_argument&) {
+        return 0;
+    }
+}
+
+void PrepararGeracao(Geracao& g) {
+    g.sped.IniciarGeracao();
+    g.contadorItens = 0;
+    g.erros.Limpar();
+    g.aliqIcmsInternaUF = AliquotaInternaUF(g);
+}
+
+void GerarArquivoSped(Geracao& g, const std::string& arquivoUnificar, const std::vector<EtapaGeracao>& etapas) {
+    if (!AparadoEFD(arquivoUnificar).empty())
+        throw std::runtime_error(util::W("A unificação com um arquivo existente ainda não está disponível nesta "
+                                         "versão. Deixe o arquivo a unificar em branco."));
+    PrepararGeracao(g);
+    try {
+        for (const EtapaGeracao& etapa : etapas) etapa.executar(g);
+        g.sped.ConfirmarGravacao();
+    } catch (...) {
+        try {
+            g.sped.EncerrarGeracao();  // as linhas gravadas até a falha ficam no banco
+        } catch (...) {
+        }
+        throw;
+    }
+    g.sped.EncerrarGeracao();
+}
+
+}  // namespace core

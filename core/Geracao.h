@@ -1,0 +1,54 @@
+#pragma once
+// A geração do arquivo: o estado de uma execução e a sequência fixa das etapas.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/ArmazemSped.h"
+#include "core/Filiais.h"
+#include "core/ListaErros.h"
+#include "core/Parametros.h"
+#include "core/Progresso.h"
+#include "db/Banco.h"
+#include "util/Mensagens.h"
+
+namespace core {
+
+// O que uma geração usa, montado pelo módulo de dados (TdmPrinc), e o estado da execução.
+struct Geracao {
+    db::Banco& banco;
+    TParametros& params;
+    const ListaFiliais& filiais;
+    ArmazemSped& sped;
+    ListaErros& erros;
+    TProgresso& progresso;
+    util::CaixaMensagem& mensagens;
+
+    // Estado zerado a cada execução por PrepararGeracao.
+    int contadorItens = 0;
+    double aliqIcmsInternaUF = 0;  // alíquota interna do ICMS da UF da filial (TABELA 25)
+
+    // Atalhos para os construtores.
+    void GravarRegistro(const TRegistroEFD& r) { sped.GravarRegistro(r); }
+    void AdicionarErro(std::string_view reg, std::string_view mensagem) { erros.AdicionarErro(reg, mensagem); }
+    // Transação da geração: lê o ERP e as linhas desta geração.
+    db::Transacao& Leitura() { return sped.Transacao(); }
+};
+
+struct EtapaGeracao {
+    const char* nome;
+    std::function<void(Geracao&)> executar;
+};
+
+// As etapas de construção dos registros, na ordem em que são gravados.
+std::vector<EtapaGeracao> EtapasGeracao();
+
+// Prepara a execução: reserva e esvazia SPED_EFD, nova chave, listas e totais zerados.
+void PrepararGeracao(Geracao& g);
+
+// Uma geração completa. Uma falha encerra a geração onde ocorreu: nenhum arquivo é escrito e as
+// linhas gravadas até ali ficam em SPED_EFD (confirmadas). 'arquivoUnificar' em branco: nenhum.
+void GerarArquivoSped(Geracao& g, const std::string& arquivoUnificar,
+                      const std::vector<EtapaGeracao>& etapas = EtapasGeracao());
+
+}  // namespace core

@@ -1,0 +1,9 @@
+#include "core/ListaErros.h"
+
+namespace core {
+
+void ListaErros::AdicionarErro(std::string_view reg, std::string_view mensagem) {
+    erros_.insert({std::string(reg.substr(0, 4)), std::string(mensagem.substr(0, 500))});
+}
+
+}  // namespace core
