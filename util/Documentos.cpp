@@ -19,7 +19,8 @@ std::string CpfComVerificadores(std::string_view nove) {
     const int resto = soma1 % 11;
     const int dv1 = resto == 10 ? 0 : resto;
     const int correcao = resto == 10 ? 9 : 0;
-    const int dv2 = (correcao + soma2) % 11 % 10;
+    const int resto2 = (correcao + soma2) % 11;
+    const int dv2 = resto2 == 10 ? 0 : resto2;
     return std::string(nove) + Caractere(dv1) + Caractere(dv2);
 }
 

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "core/ArmazemSped.h"
+#include "core/ListaErros.h"
+#include "core/RegistroEFD.h"
+
+namespace {
+
+using core::TRegistroEFD;
+
+TEST(RegistroEFD, LinhaAparaCadaValorEMantemVaziosEIgual) {
+    TRegistroEFD r;
+    r.SetCampo("REG", "C990");
+    r.SetCampo("QTD_LIN_C", " 7 ");
+    EXPECT_EQ(r.Linha(), "|C990|7|");
+
+    r.Clear();
+    r.SetCampo("REG", "0001");
+    EXPECT_EQ(r.Linha(), "|0001|");
+
+    r.Clear();
+    r.SetCampo("REG", "0000");
+    r.SetCampo("A", "x");
+    r.SetCampo("B", "");
+    r.SetCampo("C", "\t\ty=z\r\n");
+    EXPECT_EQ(r.Linha(), "|0000|x||y=z|");
+}
+
+TEST(RegistroEFD, SetCampoSubstituiNoLugarEGetCampoIgnoraCaixa) {
+    TRegistroEFD r;
+    r.SetCampo("REG", "0200");
+    r.SetCampo("COD_ITEM", "1");
+    r.SetCampo("DESCR_ITEM", "Parafuso");
+    r.SetCampo("cod_item", "2");
+    EXPECT_EQ(r.Linha(), "|0200|2|Parafuso|");
+    EXPECT_EQ(r.GetCampo("Cod_Item"), "2");
+    EXPECT_EQ(r.GetCampo("NAO_EXISTE"), "");
+
+    r.SetCampoPorPosicao(2, "Porca");
+    r.SetCampoPorPosicao(-1, "extra");
+    EXPECT_EQ(r.Linha(), "|0200|2|Porca|extra|");
+    EXPECT_THROW(r.SetCampoPorPosicao(9, "x"), std::out_of_range);
+}
+
+TEST(DividirLinha, SeparaCamposComoAUnificacaoEspera) {
+    struct Caso {
+        const char* linha;
+        std::vector<std::string> campos;
+    };
+    const Caso kCasos[] = {
+        {"|0150|C1|Nome com  brancos|", {"0150", "C1", "Nome com  brancos", ""}},
+        {"|C100|||1|", {"C100", "", "", "1", ""}},
+        {"|0450|1|\"texto | com barra\"|", {"0450", "1", "texto | com barra", ""}},
+        {"|0000|A\tB|", {"0000", "A", "B", ""}},
+        {"|9999|10", {"9999", "10"}},
+    };
+    for (const Caso& c : kCasos) EXPECT_EQ(core::DividirLinha(c.linha), c.campos) << c.linha;
+}
+
+TEST(ChaveAgrupamento, SoOsRegistrosMestresTemChave) {
+    struct Caso {
+        const char* codigo;
+        const char* campo;
+        bool temChave;
+    };
+    const Caso kCasos[] = {{"0150", "COD_PART", true}, {"0190", "UNID", true},   {"0200", "COD_ITEM", true},
+                           {"0400", "COD_NAT", true},  {"0450", "COD_INF", true}, {"0460", "COD_OBS", true},
+                           {"0500", "COD_CTA", true},  {"0175", "COD_PART", false}, {"C100", "COD_PART", false}};
+    for (const Caso& c : kCasos) {
+        TRegistroEFD r;
+        r.SetCampo("REG", c.codigo);
+        r.SetCampo(c.campo, " K1 ");
+        EXPECT_EQ(core::ArmazemSped::ChaveAgrupamento(r), c.temChave ? " K1 " : "") << c.codigo;
+        const std::string linha = std::string("|") + c.codigo + "|K1|x|";
+        EXPECT_EQ(core::ArmazemSped::ChaveAgrupamento(c.codigo, linha), c.temChave ? "K1" : "") << c.codigo;
+    }
+}
+
+TEST(BaseOrdem, CadaCodigoNaSuaFaixa) {
+    struct Caso {
+        const char* codigo;
+        int base;
+    };
+    const Caso kCasos[] = {
+        {"0000", 100'000'000}, {"0001", 100'100'000}, {"0150", 115'000'000}, {"0175", 115'000'000},
+        {"0205", 120'000'000}, {"0210", 120'000'000}, {"0220", 120'000'000}, {"0990", 199'000'000},
+        {"0ABC", 100'000'000}, {"B001", 200'000'000}, {"B990", 210'000'000}, {"C001", 300'000'000},
+        {"C010", 301'000'000}, {"C100", 310'000'000}, {"C500", 350'000'000}, {"C600", 360'000'000},
+        {"C990", 390'000'000}, {"C800", 370'000'000}, {"D001", 400'000'000}, {"D100", 410'000'000},
+        {"D500", 450'000'000}, {"D990", 490'000'000}, {"D700", 470'000'000}, {"E110", 500'000'000},
+        {"G001", 550'000'000}, {"H001", 600'000'000}, {"H005", 610'000'000}, {"H010", 620'000'000},
+        {"H990", 690'000'000}, {"K001", 700'000'000}, {"K010", 700'000'001}, {"K100", 710'000'000},
+        {"K200", 720'000'000}, {"K210", 730'000'000}, {"K215", 730'000'000}, {"K220", 750'000'000},
+        {"K230", 760'000'000}, {"K235", 760'000'000}, {"K250", 770'000'000}, {"K280", 780'000'000},
+        {"K990", 790'000'000}, {"1010", 900'000'000}, {"1100", 910'000'000}, {"1400", 940'000'000},
+        {"1601", 950'000'000}, {"1900", 970'000'000}, {"9900", 990'000'000}, {"X123", 0},
+    };
+    for (const Caso& c : kCasos) EXPECT_EQ(core::ArmazemSped::BaseOrdem(c.codigo), c.base) << c.codigo;
+}
+
+TEST(ListaErros, UnicaPorCodigoEMensagemCortandoOsLimites) {
+    core::ListaErros erros;
+    erros.AdicionarErro("0200", "x");
+    erros.AdicionarErro("0200", "x");
+    erros.AdicionarErro("0200", "y");
+    erros.AdicionarErro("C100XX", std::string(600, 'm'));
+    ASSERT_EQ(erros.Quantidade(), 3u);
+    auto it = erros.Erros().begin();
+    EXPECT_EQ(it->MENS, "x");
+    ++it;
+    EXPECT_EQ(it->MENS, "y");
+    ++it;
+    EXPECT_EQ(it->REG, "C100");
+    EXPECT_EQ(it->MENS.size(), 500u);
+}
+
+}  // namespace
