@@ -19,13 +19,16 @@ std::string Minusculas(std::string_view texto) {
     return r;
 }
 
-bool IguaisSemCaixa(std::string_view a, std::string_view b) { return Minusculas(a) == Minusculas(b); }
+bool IguaisSemCaixa(std::string_view a, std::string_view b) {
+    return Minusculas(a) == Minusculas(b);
+}
 
 // Uma passada da esquerda para a direita, sem sobreposição, como o StringReplace do Delphi.
 std::string SubstituirTodos(std::string_view texto, std::string_view de, std::string_view para) {
     std::string r;
     std::size_t inicio = 0;
-    for (std::size_t p; (p = texto.find(de, inicio)) != std::string_view::npos; inicio = p + de.size())
+    for (std::size_t p; (p = texto.find(de, inicio)) != std::string_view::npos;
+         inicio = p + de.size())
         r.append(texto.substr(inicio, p - inicio)).append(para);
     r.append(texto.substr(inicio));
     return r;
@@ -95,7 +98,8 @@ std::vector<Linha> JuncoesSemUso(const std::string& sql) {
         const std::optional<std::string> apelido = ApelidoDaJuncao(texto);
         if (!apelido) continue;
         const std::string foraDaLinha = minus.substr(0, linha.inicio) + minus.substr(linha.fim);
-        if (foraDaLinha.find(Minusculas(*apelido) + ".") == std::string::npos) semUso.push_back(linha);
+        if (foraDaLinha.find(Minusculas(*apelido) + ".") == std::string::npos)
+            semUso.push_back(linha);
     }
     return semUso;
 }

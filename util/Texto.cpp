@@ -17,13 +17,16 @@ std::string_view Aparar(std::string_view texto) {
     return texto;
 }
 
-// CR vira branco (quebra de linha vira espaço); os demais controles somem; brancos seguidos viram um.
+// CR vira branco (a quebra de linha separa palavras), os demais controles somem e brancos seguidos
+// viram um só.
 std::string JuntarEmUmaLinha(std::string_view texto) {
     std::string r;
     char ultimo = ' ';
     for (char c : texto) {
-        if (c == '\r') c = ' ';
-        else if (static_cast<unsigned char>(c) < ' ') continue;
+        if (c == '\r')
+            c = ' ';
+        else if (static_cast<unsigned char>(c) < ' ')
+            continue;
         if (c == ' ' && ultimo == ' ') continue;
         r += c;
         ultimo = c;
@@ -34,8 +37,10 @@ std::string JuntarEmUmaLinha(std::string_view texto) {
 std::string SubstituirTodos(std::string_view texto, char de, std::string_view para) {
     std::string r;
     for (char c : texto) {
-        if (c == de) r += para;
-        else r += c;
+        if (c == de)
+            r += para;
+        else
+            r += c;
     }
     return r;
 }
@@ -44,8 +49,10 @@ std::string BytesAltosComoEntidades(std::string_view texto) {
     std::string r;
     for (char c : texto) {
         const unsigned char b = static_cast<unsigned char>(c);
-        if (b > 126) r += "&#" + std::to_string(b) + ";";
-        else r += c;
+        if (b > 126)
+            r += "&#" + std::to_string(b) + ";";
+        else
+            r += c;
     }
     return r;
 }

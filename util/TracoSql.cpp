@@ -39,7 +39,8 @@ std::string ComParametros(std::string sql, const ParametrosSql& parametros) {
 
 std::filesystem::path PastaTracoSql() { return std::filesystem::path(PastaExecutavel()) / "SQL"; }
 
-void SalvarSql(const std::string& nome, const std::string& sql, const std::filesystem::path& pasta) {
+void SalvarSql(const std::string& nome, const std::string& sql,
+               const std::filesystem::path& pasta) {
     if (GarantirPasta(pasta)) Gravar(pasta / (nome + ".sql"), sql);
 }
 

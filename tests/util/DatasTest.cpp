@@ -9,7 +9,11 @@ using util::DataHora;
 using util::TData;
 
 TEST(DatasTest, IncMesEDecMesMantemODiaQuandoExiste) {
-    struct Caso { DataHora de; int meses; DataHora para; };
+    struct Caso {
+        DataHora de;
+        int meses;
+        DataHora para;
+    };
     const Caso kCasos[] = {
         {DataHora::Data(2023, 1, 31), 1, DataHora::Data(2023, 2, 28)},
         {DataHora::Data(2024, 1, 31), 1, DataHora::Data(2024, 2, 29)},
@@ -25,7 +29,8 @@ TEST(DatasTest, IncMesEDecMesMantemODiaQuandoExiste) {
     };
     for (const auto& c : kCasos) {
         EXPECT_EQ(TData(c.de).IncMes(c.meses).Valor(), c.para) << c.de.Texto() << " + " << c.meses;
-        EXPECT_EQ(TData(c.de).DecMes(-c.meses).Valor(), c.para) << c.de.Texto() << " - " << -c.meses;
+        EXPECT_EQ(TData(c.de).DecMes(-c.meses).Valor(), c.para)
+            << c.de.Texto() << " - " << -c.meses;
     }
 }
 
@@ -36,8 +41,10 @@ TEST(DatasTest, PrimeiroEUltimoDiaDoMes) {
     EXPECT_EQ(fev.DiasNoMes(), 29);
     EXPECT_EQ(fev.Ano(), 2024);
     EXPECT_EQ(fev.Mes(), 2);
-    EXPECT_EQ(TData(DataHora::Data(2023, 2, 1)).UltimoDia(), (DataHora{2023, 2, 28, 23, 59, 59, 9990}));
-    EXPECT_EQ(TData(DataHora::Data(2023, 12, 31)).UltimoDia(), (DataHora{2023, 12, 31, 23, 59, 59, 9990}));
+    EXPECT_EQ(TData(DataHora::Data(2023, 2, 1)).UltimoDia(),
+              (DataHora{2023, 2, 28, 23, 59, 59, 9990}));
+    EXPECT_EQ(TData(DataHora::Data(2023, 12, 31)).UltimoDia(),
+              (DataHora{2023, 12, 31, 23, 59, 59, 9990}));
 }
 
 TEST(DatasTest, SetValorTrocaAData) {

@@ -6,7 +6,10 @@
 namespace {
 
 TEST(DocumentosTest, DesformataFicaSoComOsDigitos) {
-    struct Caso { const char* texto; const char* esperado; };
+    struct Caso {
+        const char* texto;
+        const char* esperado;
+    };
     static constexpr Caso kCasos[] = {
         {"a1b2c3", "123"},
         {"12.345.678/0001-95", "12345678000195"},
@@ -18,7 +21,10 @@ TEST(DocumentosTest, DesformataFicaSoComOsDigitos) {
 }
 
 TEST(DocumentosTest, FormataPelaQuantidadeDeDigitos) {
-    struct Caso { const char* texto; const char* esperado; };
+    struct Caso {
+        const char* texto;
+        const char* esperado;
+    };
     static constexpr Caso kCasos[] = {
         {"12345678000195", "12.345.678/0001-95"},
         {"123.456.789-09", "123.456.789-09"},
@@ -33,27 +39,31 @@ TEST(DocumentosTest, FormataPelaQuantidadeDeDigitos) {
 }
 
 TEST(DocumentosTest, ConfereOsDigitosVerificadores) {
-    struct Caso { const char* texto; bool valido; };
-    static constexpr Caso kCasos[] = {
-        {"12.345.678/0001-95", true},
-        {"12.345.678/0001-96", false},   // verificador trocado
-        {"12.345.679/0001-95", false},   // dígito da base trocado
-        {"11222333000181", true},
-        {"11222333000009", true},        // primeiro verificador dá 11 - 0 = 11 → 0
-        {"11222333100640", true},        // segundo verificador dá 10 → 0
-        {"1122233300018", false},        // CNPJ com 13 dígitos
-        {"112223330001810", false},      // CNPJ com dígito a mais
-        {"123.456.789-09", true},        // resto 10 no primeiro: verificador 0 e correção 9
-        {"111.444.777-35", true},
-        {"111.444.003-50", true},        // segundo verificador dá 10 → 0
-        {"111.444.777-53", false},
-        {"123.456.789-091", false},      // CPF válido seguido de mais um dígito
-        {"123456789", false},            // só a base do CPF
-        {"1234567890", false},
-        {"12345678", false},
-        {"", false},
+    struct Caso {
+        const char* texto;
+        bool valido;
+        const char* nome;
     };
-    for (const auto& c : kCasos) EXPECT_EQ(util::CgcCpfValido(c.texto), c.valido) << c.texto;
+    static constexpr Caso kCasos[] = {
+        {"12.345.678/0001-95", true, "CNPJ com máscara"},
+        {"12.345.678/0001-96", false, "verificador do CNPJ trocado"},
+        {"12.345.679/0001-95", false, "dígito da base do CNPJ trocado"},
+        {"11222333000181", true, "CNPJ sem máscara"},
+        {"11222333000009", true, "primeiro verificador do CNPJ dá 11 → 0"},
+        {"11222333100640", true, "segundo verificador do CNPJ dá 10 → 0"},
+        {"1122233300018", false, "CNPJ com 13 dígitos"},
+        {"112223330001810", false, "CNPJ com um dígito a mais"},
+        {"123.456.789-09", true, "CPF com resto 10 no primeiro verificador (correção 9)"},
+        {"111.444.777-35", true, "CPF comum"},
+        {"111.444.003-50", true, "segundo verificador do CPF dá 10 → 0"},
+        {"111.444.777-53", false, "verificadores do CPF invertidos"},
+        {"123.456.789-091", false, "CPF válido seguido de mais um dígito"},
+        {"123456789", false, "só a base do CPF"},
+        {"1234567890", false, "CPF com 10 dígitos"},
+        {"12345678", false, "menos de 9 dígitos"},
+        {"", false, "vazio"},
+    };
+    for (const auto& c : kCasos) EXPECT_EQ(util::CgcCpfValido(c.texto), c.valido) << c.nome;
 }
 
 }  // namespace

@@ -9,7 +9,11 @@ namespace {
 using util::W;
 
 TEST(TextoTest, TextoXMLDeixaUmaLinhaSeguraParaXML) {
-    struct Caso { const char* nome; std::string texto; std::string esperado; };
+    struct Caso {
+        const char* nome;
+        std::string texto;
+        std::string esperado;
+    };
     const Caso kCasos[] = {
         {"apara, junta brancos e escapa", W("  Calça  \"P&M\"  "), "Calca &quot;P&amp;M&quot;"},
         {"reservados na ordem", "a<b>c'd&lt;", "a&lt;b&gt;c&#39;d&amp;lt;"},
@@ -39,7 +43,11 @@ TEST(TextoTest, TruncarCortaSoQuandoPassa) {
 }
 
 TEST(TextoTest, DividirTextoAcrescentaPedacosAparadosSemVazios) {
-    struct Caso { const char* texto; const char* separador; std::vector<std::string> esperado; };
+    struct Caso {
+        const char* texto;
+        const char* separador;
+        std::vector<std::string> esperado;
+    };
     const Caso kCasos[] = {
         {" a ; b;;c ;  ", ";", {"a", "b", "c"}},
         {"um, dois", ", ", {"um", "dois"}},

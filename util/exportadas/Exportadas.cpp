@@ -1,11 +1,10 @@
 // Casca C das rotinas de util/Documentos.h para a libefdrotinas.so.
-#include "util/exportadas/efdrotinas.h"
-
 #include <cstring>
 #include <string>
 #include <string_view>
 
 #include "util/Documentos.h"
+#include "util/exportadas/efdrotinas.h"
 
 namespace {
 
