@@ -6,10 +6,12 @@
 #include <cctype>
 #include <cstring>
 #include <map>
+#include <type_traits>
 #include <variant>
 
 #include "db/ParametrosNomeados.h"
 #include "db/Script.h"
+#include "util/Texto1252.h"
 
 using namespace Firebird;
 
@@ -40,9 +42,16 @@ long PrimeiroCodigo(IStatus* status) {
     return (v && v[0] == 1) ? static_cast<long>(v[1]) : 0;
 }
 
+std::string Resumo(std::string_view sql) {
+    std::string r(sql.substr(0, 300));
+    std::replace(r.begin(), r.end(), '\n', ' ');
+    return sql.size() > 300 ? r + "..." : r;
+}
+
 // Executa 'f' com um status que lança; converte a exceção do Firebird em ErroBanco.
-template <typename F>
-auto Chamar(const std::string& contexto, F&& f) {
+// 'contexto' é um texto (em UTF-8 no código-fonte) ou uma função que o monta só quando há erro.
+template <typename C, typename F>
+auto Chamar(C&& contexto, F&& f) {
     ThrowStatusWrapper status(Mestre()->getStatus());
     struct Liberar {
         ThrowStatusWrapper& s;
@@ -51,9 +60,17 @@ auto Chamar(const std::string& contexto, F&& f) {
     try {
         return f(&status);
     } catch (const FbException& e) {
-        throw ErroBanco(contexto, FormatarStatus(e.getStatus()), PrimeiroCodigo(e.getStatus()));
+        std::string texto;
+        if constexpr (std::is_invocable_v<C>)
+            texto = contexto();
+        else
+            texto = util::W(contexto);
+        throw ErroBanco(texto, FormatarStatus(e.getStatus()), PrimeiroCodigo(e.getStatus()));
     }
 }
+
+// "Verbo comando...": o verbo vem do código-fonte (UTF-8), o comando já está em Windows-1252.
+std::string Contexto(std::string_view verbo, std::string_view sql) { return util::W(verbo) + " " + Resumo(sql); }
 
 std::string Maiusculas(std::string_view s) {
     std::string r(s);
@@ -61,11 +78,6 @@ std::string Maiusculas(std::string_view s) {
     return r;
 }
 
-std::string Resumo(std::string_view sql) {
-    std::string r(sql.substr(0, 300));
-    std::replace(r.begin(), r.end(), '\n', ' ');
-    return sql.size() > 300 ? r + "..." : r;
-}
 
 const int64_t kBaseDataFirebird = util::DataHora::Data(1858, 11, 17).DiasSeriais();
 
@@ -118,7 +130,7 @@ void Banco::Desconectar() {
     if (!rep_ || !rep_->att) return;
     IAttachment* att = rep_->att;
     rep_->att = nullptr;
-    Chamar("Desconectando de " + rep_->caminho, [&](ThrowStatusWrapper* st) {
+    Chamar([&] { return "Desconectando de " + rep_->caminho; }, [&](ThrowStatusWrapper* st) {
         att->detach(st);
         return 0;
     });
@@ -147,7 +159,7 @@ Banco Banco::Conectar(const ParametrosConexao& p) {
     const auto dpb = MontarDpb(p, false, true);
     auto rep = std::make_unique<Rep>();
     rep->caminho = p.banco;
-    rep->att = Chamar("Conectando ao banco " + p.banco, [&](ThrowStatusWrapper* st) {
+    rep->att = Chamar([&] { return "Conectando ao banco " + p.banco; }, [&](ThrowStatusWrapper* st) {
         IProvider* prov = Mestre()->getDispatcher();
         IAttachment* att = prov->attachDatabase(st, p.banco.c_str(), dpb.size(), dpb.data());
         prov->release();
@@ -160,7 +172,7 @@ Banco Banco::Criar(const ParametrosConexao& p, bool escritaForcada) {
     const auto dpb = MontarDpb(p, true, escritaForcada);
     auto rep = std::make_unique<Rep>();
     rep->caminho = p.banco;
-    rep->att = Chamar("Criando o banco " + p.banco, [&](ThrowStatusWrapper* st) {
+    rep->att = Chamar([&] { return "Criando o banco " + p.banco; }, [&](ThrowStatusWrapper* st) {
         IProvider* prov = Mestre()->getDispatcher();
         IAttachment* att = prov->createDatabase(st, p.banco.c_str(), dpb.size(), dpb.data());
         prov->release();
@@ -172,7 +184,7 @@ Banco Banco::Criar(const ParametrosConexao& p, bool escritaForcada) {
 void Banco::ExecutarScript(std::string_view script) {
     for (const std::string& cmd : DividirScript(script)) {
         Transacao tr(*this);
-        Chamar("Executando " + Resumo(cmd), [&](ThrowStatusWrapper* st) {
+        Chamar([&] { return Contexto("Executando", cmd); }, [&](ThrowStatusWrapper* st) {
             ITransaction* t = tr.rep().tra;
             rep_->att->execute(st, t, 0, cmd.c_str(), 3, nullptr, nullptr, nullptr, nullptr);
             return 0;
@@ -212,7 +224,7 @@ Transacao::~Transacao() {
 bool Transacao::Ativa() const { return rep_->tra != nullptr; }
 
 void Transacao::Commit() {
-    if (!rep_->tra) throw ErroBanco("Confirmando transação", "a transação não está ativa");
+    if (!rep_->tra) throw ErroBanco(util::W("Confirmando transação"), util::W("a transação não está ativa"));
     Chamar("Confirmando transação", [&](ThrowStatusWrapper* st) {
         rep_->tra->commit(st);
         return 0;
@@ -221,7 +233,7 @@ void Transacao::Commit() {
 }
 
 void Transacao::CommitRetaining() {
-    if (!rep_->tra) throw ErroBanco("Confirmando transação", "a transação não está ativa");
+    if (!rep_->tra) throw ErroBanco(util::W("Confirmando transação"), util::W("a transação não está ativa"));
     Chamar("Confirmando transação", [&](ThrowStatusWrapper* st) {
         rep_->tra->commitRetaining(st);
         return 0;
@@ -266,7 +278,7 @@ struct Campo::Rep {
 
 std::string Campo::Rep::LerBlob() const {
     ISC_QUAD id = Ler<ISC_QUAD>();
-    return Chamar("Lendo o blob da coluna " + col->nome, [&](ThrowStatusWrapper* st) {
+    return Chamar([&] { return "Lendo o blob da coluna " + col->nome; }, [&](ThrowStatusWrapper* st) {
         IBlob* blob = banco->rep().att->openBlob(st, (*tr)->rep().tra, &id, 0, nullptr);
         std::string r;
         char pedaco[32768];
@@ -301,7 +313,7 @@ Decimal Campo::ComoDecimal() const {
             try {
                 return Decimal::DeTexto(t);
             } catch (const std::invalid_argument&) {
-                throw ErroBanco("Lendo a coluna " + r.col->nome, "'" + t + "' não é um número válido");
+                throw ErroBanco(util::W("Lendo a coluna ") + r.col->nome, "'" + t + util::W("' não é um número válido"));
             }
         }
     }
@@ -337,7 +349,7 @@ util::DataHora Campo::Data() const {
             return d;
         }
         default:
-            throw ErroBanco("Lendo a coluna " + r.col->nome, "a coluna não é uma data");
+            throw ErroBanco(util::W("Lendo a coluna ") + r.col->nome, util::W("a coluna não é uma data"));
     }
 }
 
@@ -388,11 +400,12 @@ struct Consulta::Rep {
     IStatement* stmt = nullptr;
     IResultSet* cursor = nullptr;
 
-    // Entrada
-    std::vector<std::string> nomesParam;     // por posição
-    std::map<std::string, Valor> valores;    // por nome
-    std::map<std::string, bool> definidos;
-    std::vector<Forma> formaDeclarada, formaAtual;
+    // Entrada: cada nome distinto tem um valor; cada posição "?" aponta para o seu nome.
+    std::vector<std::string> nomes;          // nomes distintos, em maiúsculas
+    std::vector<Valor> valores;              // por nome
+    std::vector<bool> definidos;             // por nome
+    std::vector<size_t> nomeDaPosicao;       // posição → índice em 'nomes'
+    std::vector<Forma> formaDeclarada, formaAtual, formaNova;
     IMessageMetadata* metaEntrada = nullptr;  // forma atual da mensagem de entrada
     std::vector<unsigned char> bufEntrada;
 
@@ -424,20 +437,21 @@ struct Consulta::Rep {
 };
 
 void Consulta::Rep::MontarEntrada(ThrowStatusWrapper* st) {
-    const size_t n = nomesParam.size();
+    const size_t n = nomeDaPosicao.size();
     if (n == 0) return;
-    std::vector<Forma> forma = formaAtual;
+    std::vector<Forma>& forma = formaNova;
+    forma = formaAtual;
     for (size_t i = 0; i < n; ++i) {
-        const auto it = valores.find(nomesParam[i]);
-        if (it == valores.end()) throw ErroBanco("Executando " + Resumo(sql), "parâmetro :" + nomesParam[i] + " sem valor");
-        const Valor& v = it->second;
+        const size_t k = nomeDaPosicao[i];
+        if (!definidos[k]) throw ErroBanco(Contexto("Executando", sql), util::W("parâmetro :") + nomes[k] + " sem valor");
+        const Valor& v = valores[k];
         Forma& f = forma[i];
         if (const auto* s = std::get_if<std::string>(&v)) {
             if (formaDeclarada[i].tipo == kBlob) {
                 f = formaDeclarada[i];
             } else {
                 if (s->size() > kVarcharMaximo)
-                    throw ErroBanco("Executando " + Resumo(sql), "texto grande demais para o parâmetro :" + nomesParam[i]);
+                    throw ErroBanco(Contexto("Executando", sql), util::W("texto grande demais para o parâmetro :") + nomes[k]);
                 unsigned cap = f.tipo == kVarying ? f.comprimento : 0;
                 if (cap < s->size()) {
                     cap = 32;
@@ -478,7 +492,7 @@ void Consulta::Rep::MontarEntrada(ThrowStatusWrapper* st) {
     for (unsigned i = 0; i < n; ++i) {
         unsigned char* dado = bufEntrada.data() + metaEntrada->getOffset(st, i);
         auto* nulo = reinterpret_cast<short*>(bufEntrada.data() + metaEntrada->getNullOffset(st, i));
-        const Valor& v = valores.find(nomesParam[i])->second;
+        const Valor& v = valores[nomeDaPosicao[i]];
         *nulo = std::holds_alternative<std::monostate>(v) ? -1 : 0;
         if (const auto* s = std::get_if<std::string>(&v)) {
             if (formaAtual[i].tipo == kBlob) {
@@ -512,8 +526,14 @@ Consulta::Consulta(Transacao& tr, std::string_view sql) : rep_(std::make_unique<
     rep_->tr = &tr;
     rep_->sql = std::string(sql);
     const SqlPosicional pos = ConverterParametros(sql);
-    rep_->nomesParam = pos.nomes;
-    Chamar("Preparando " + Resumo(sql), [&](ThrowStatusWrapper* st) {
+    for (const std::string& nome : pos.nomes) {
+        const auto it = std::find(rep_->nomes.begin(), rep_->nomes.end(), nome);
+        rep_->nomeDaPosicao.push_back(it - rep_->nomes.begin());
+        if (it == rep_->nomes.end()) rep_->nomes.push_back(nome);
+    }
+    rep_->valores.resize(rep_->nomes.size());
+    rep_->definidos.resize(rep_->nomes.size());
+    Chamar([&] { return Contexto("Preparando", sql); }, [&](ThrowStatusWrapper* st) {
         Rep& r = *rep_;
         r.stmt = tr.banco().rep().att->prepare(st, tr.rep().tra, 0, pos.sql.c_str(), 3,
                                                IStatement::PREPARE_PREFETCH_METADATA);
@@ -548,8 +568,8 @@ Consulta::Consulta(Transacao& tr, std::string_view sql) : rep_(std::make_unique<
             r.campos[i] = Campo::Rep{&r.colunas[i], &r.bufSaida, &tr.banco(), &r.tr};
         return 0;
     });
-    if (rep_->nomesParam.size() != rep_->formaDeclarada.size())
-        throw ErroBanco("Preparando " + Resumo(sql), "os parâmetros nomeados não conferem com o comando");
+    if (rep_->nomeDaPosicao.size() != rep_->formaDeclarada.size())
+        throw ErroBanco(Contexto("Preparando", sql), util::W("os parâmetros nomeados não conferem com o comando"));
 }
 
 Consulta::Consulta(Consulta&&) noexcept = default;
@@ -562,16 +582,26 @@ void Consulta::TrocarTransacao(Transacao& tr) {
     rep_->tr = &tr;
 }
 
-bool Consulta::TemParam(std::string_view nome) const {
-    const std::string n = Maiusculas(nome);
-    return std::find(rep_->nomesParam.begin(), rep_->nomesParam.end(), n) != rep_->nomesParam.end();
+static bool MesmoNome(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+           });
 }
 
+static size_t IndiceNome(const Consulta::Rep& r, std::string_view nome) {
+    for (size_t k = 0; k < r.nomes.size(); ++k)
+        if (MesmoNome(r.nomes[k], nome)) return k;
+    return r.nomes.size();
+}
+
+bool Consulta::TemParam(std::string_view nome) const { return IndiceNome(*rep_, nome) < rep_->nomes.size(); }
+
 static Consulta& DefinirParam(Consulta& c, Consulta::Rep& r, std::string_view nome, Valor v) {
-    const std::string n = Maiusculas(nome);
-    if (std::find(r.nomesParam.begin(), r.nomesParam.end(), n) == r.nomesParam.end())
-        throw ErroBanco("Definindo parâmetro em " + Resumo(r.sql), "o comando não tem o parâmetro :" + n);
-    r.valores[n] = std::move(v);
+    const size_t k = IndiceNome(r, nome);
+    if (k == r.nomes.size())
+        throw ErroBanco(Contexto("Definindo parâmetro em", r.sql), util::W("o comando não tem o parâmetro :") + Maiusculas(nome));
+    r.valores[k] = std::move(v);
+    r.definidos[k] = true;
     return c;
 }
 
@@ -589,7 +619,7 @@ Consulta& Consulta::ParamNulo(std::string_view nome) { return DefinirParam(*this
 void Consulta::Executar() {
     Fechar();
     Rep& r = *rep_;
-    Chamar("Executando " + Resumo(r.sql), [&](ThrowStatusWrapper* st) {
+    Chamar([&] { return Contexto("Executando", r.sql); }, [&](ThrowStatusWrapper* st) {
         r.MontarEntrada(st);
         r.stmt->execute(st, r.tr->rep().tra, r.metaEntrada, r.bufEntrada.empty() ? nullptr : r.bufEntrada.data(),
                         r.colunas.empty() ? nullptr : r.metaSaida,
@@ -600,7 +630,7 @@ void Consulta::Executar() {
 
 bool Consulta::Proximo() {
     Rep& r = *rep_;
-    return Chamar("Lendo " + Resumo(r.sql), [&](ThrowStatusWrapper* st) {
+    return Chamar([&] { return Contexto("Lendo", r.sql); }, [&](ThrowStatusWrapper* st) {
         if (!r.cursor) {
             r.MontarEntrada(st);
             r.cursor = r.stmt->openCursor(st, r.tr->rep().tra, r.metaEntrada,
@@ -618,7 +648,7 @@ void Consulta::Fechar() {
     if (!r.cursor) return;
     IResultSet* c = r.cursor;
     r.cursor = nullptr;
-    Chamar("Fechando " + Resumo(r.sql), [&](ThrowStatusWrapper* st) {
+    Chamar([&] { return Contexto("Fechando", r.sql); }, [&](ThrowStatusWrapper* st) {
         c->close(st);
         return 0;
     });
@@ -627,7 +657,7 @@ void Consulta::Fechar() {
 Campo Consulta::operator[](std::string_view nome) const {
     const auto it = rep_->indiceColuna.find(Maiusculas(nome));
     if (it == rep_->indiceColuna.end())
-        throw ErroBanco("Lendo " + Resumo(rep_->sql), "a coluna " + std::string(nome) + " não existe no resultado");
+        throw ErroBanco(Contexto("Lendo", rep_->sql), "a coluna " + std::string(nome) + util::W(" não existe no resultado"));
     return Campo(&rep_->campos[it->second]);
 }
 
@@ -642,7 +672,7 @@ std::vector<std::string> Consulta::Colunas() const {
 int64_t GenId(Transacao& tr, std::string_view gerador, int64_t incremento) {
     for (const char c : gerador)
         if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_' && c != '$')
-            throw ErroBanco("Lendo gerador", "nome de gerador inválido: " + std::string(gerador));
+            throw ErroBanco("Lendo gerador", util::W("nome de gerador inválido: ") + std::string(gerador));
     Consulta q(tr, "select gen_id(" + std::string(gerador) + ", " + std::to_string(incremento) +
                        ") as VALOR from RDB$DATABASE");
     q.Proximo();

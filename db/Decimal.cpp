@@ -22,7 +22,7 @@ Decimal Decimal::DeTexto(std::string_view texto) {
     for (; i < texto.size(); ++i) {
         const char c = texto[i];
         if (c >= '0' && c <= '9') {
-            if (d.valor > (INT64_MAX - 9) / 10) throw std::invalid_argument("número grande demais");
+            if (d.valor > (INT64_MAX - 9) / 10) throw std::invalid_argument("numero grande demais");
             d.valor = d.valor * 10 + (c - '0');
             digito = true;
             if (fracao) ++d.escala;
@@ -31,12 +31,12 @@ Decimal Decimal::DeTexto(std::string_view texto) {
         } else if (c == ' ') {
             break;
         } else {
-            throw std::invalid_argument("não é um número: " + std::string(texto));
+            throw std::invalid_argument("nao e um numero: " + std::string(texto));
         }
     }
     for (; i < texto.size(); ++i)
-        if (texto[i] != ' ') throw std::invalid_argument("não é um número: " + std::string(texto));
-    if (!digito) throw std::invalid_argument("não é um número: " + std::string(texto));
+        if (texto[i] != ' ') throw std::invalid_argument("nao e um numero: " + std::string(texto));
+    if (!digito) throw std::invalid_argument("nao e um numero: " + std::string(texto));
     if (negativo) d.valor = -d.valor;
     return d;
 }
