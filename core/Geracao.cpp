@@ -2,14 +2,10 @@
 
 #include <stdexcept>
 
+#include "core/ArquivoTxt.h"
 #include "util/Texto1252.h"
 
 namespace core {
-
-std::vector<EtapaGeracao> EtapasGeracao() {
-    // Cada bloco entra aqui, na ordem de gravação, quando o seu construtor existir.
-    return {};
-}
 
 // Alíquota interna da UF da filial: DESC_TA da tabela 25 lido como número (vírgula decimal).
 static double AliquotaInternaUF(Geracao& g) {
@@ -32,7 +28,7 @@ void PrepararGeracao(Geracao& g) {
     g.aliqIcmsInternaUF = AliquotaInternaUF(g);
 }
 
-void GerarArquivoSped(Geracao& g, const std::string& arquivoUnificar, const std::vector<EtapaGeracao>& etapas) {
+int64_t GerarArquivoSped(Geracao& g, const std::string& arquivoUnificar, const std::vector<EtapaGeracao>& etapas) {
     if (!AparadoEFD(arquivoUnificar).empty())
         throw std::runtime_error(util::W("A unificação com um arquivo existente ainda não está disponível nesta "
                                          "versão. Deixe o arquivo a unificar em branco."));
@@ -40,6 +36,10 @@ void GerarArquivoSped(Geracao& g, const std::string& arquivoUnificar, const std:
     try {
         for (const EtapaGeracao& etapa : etapas) etapa.executar(g);
         g.sped.ConfirmarGravacao();
+        const int64_t linhas = GravarArquivoTxt(g);
+        g.sped.EncerrarGeracao();
+        if (!g.erros.Vazia() && g.imprimirErros) g.imprimirErros(g.erros);
+        return linhas;
     } catch (...) {
         try {
             g.sped.EncerrarGeracao();  // as linhas gravadas até a falha ficam no banco
@@ -47,7 +47,6 @@ void GerarArquivoSped(Geracao& g, const std::string& arquivoUnificar, const std:
         }
         throw;
     }
-    g.sped.EncerrarGeracao();
 }
 
 }  // namespace core

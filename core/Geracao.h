@@ -24,6 +24,9 @@ struct Geracao {
     TProgresso& progresso;
     util::CaixaMensagem& mensagens;
 
+    // Impressão do relatório de erros ao fim da geração, quando a lista não está vazia.
+    std::function<void(const ListaErros&)> imprimirErros{};
+
     // Estado zerado a cada execução por PrepararGeracao.
     int contadorItens = 0;
     double aliqIcmsInternaUF = 0;  // alíquota interna do ICMS da UF da filial (TABELA 25)
@@ -40,15 +43,13 @@ struct EtapaGeracao {
     std::function<void(Geracao&)> executar;
 };
 
-// As etapas de construção dos registros, na ordem em que são gravados.
-std::vector<EtapaGeracao> EtapasGeracao();
-
 // Prepara a execução: reserva e esvazia SPED_EFD, nova chave, listas e totais zerados.
 void PrepararGeracao(Geracao& g);
 
-// Uma geração completa. Uma falha encerra a geração onde ocorreu: nenhum arquivo é escrito e as
-// linhas gravadas até ali ficam em SPED_EFD (confirmadas). 'arquivoUnificar' em branco: nenhum.
-void GerarArquivoSped(Geracao& g, const std::string& arquivoUnificar,
-                      const std::vector<EtapaGeracao>& etapas = EtapasGeracao());
+// Uma geração completa: prepara, executa as etapas (blocks::EtapasGeracao() na geração real),
+// escreve o arquivo texto e imprime os erros. Uma falha encerra a geração onde ocorreu: nenhum
+// arquivo é escrito ou substituído e as linhas gravadas até ali ficam em SPED_EFD (confirmadas).
+// 'arquivoUnificar' em branco: nenhum. Devolve o número de linhas do arquivo.
+int64_t GerarArquivoSped(Geracao& g, const std::string& arquivoUnificar, const std::vector<EtapaGeracao>& etapas);
 
 }  // namespace core

@@ -19,6 +19,8 @@ INSERT INTO TABELA (NUM_TA, COD_TA, DESC_TA) VALUES ('25', 'SP', 'DEZOITO');
         db::Transacao tr(erp.banco());
         filiais.Carregar(tr);
         params.FILIAL = 1;
+        params.DATA_INI = util::DataHora::Data(2024, 3, 1);
+        params.DIR_GERACAO = pasta.caminho().string();
     }
 
     int64_t LinhasNoBanco() {
@@ -39,6 +41,7 @@ INSERT INTO TABELA (NUM_TA, COD_TA, DESC_TA) VALUES ('25', 'SP', 'DEZOITO');
     }
 
     teste::BancoErpTeste erp;
+    teste::PastaTemporaria pasta;
     teste::MensagensTeste mensagens;
     core::TParametros params;
     core::ListaFiliais filiais;
@@ -48,15 +51,22 @@ INSERT INTO TABELA (NUM_TA, COD_TA, DESC_TA) VALUES ('25', 'SP', 'DEZOITO');
     core::Geracao g{erp.banco(), params, filiais, sped, erros, progresso, mensagens};
 };
 
-TEST_F(GeracaoTest, EtapasNaOrdemEAsLinhasFicamConfirmadas) {
+TEST_F(GeracaoTest, EtapasNaOrdemLinhasConfirmadasArquivoEscritoEErrosImpressos) {
     std::vector<std::string> ordem;
     erros.AdicionarErro("0000", "de uma geração anterior");
-    core::GerarArquivoSped(g, "   ", {Gravar("abertura", "0000", &ordem), Gravar("bloco C", "C001", &ordem),
-                                     Gravar("fechamento", "9999", &ordem)});
+    int impressoes = 0;
+    g.imprimirErros = [&](const core::ListaErros& lista) { impressoes += static_cast<int>(lista.Quantidade()); };
+    const core::EtapaGeracao comErro{"erro", [](core::Geracao& g) { g.AdicionarErro("C100", "dado ruim"); }};
+    const int64_t linhas = core::GerarArquivoSped(
+        g, "   ", {Gravar("abertura", "0000", &ordem), comErro, Gravar("bloco C", "C001", &ordem),
+                   Gravar("fechamento", "9999", &ordem)});
     EXPECT_EQ(ordem, (std::vector<std::string>{"abertura", "bloco C", "fechamento"}));
     EXPECT_FALSE(sped.EmGeracao());
-    EXPECT_TRUE(erros.Vazia());
+    EXPECT_EQ(erros.Quantidade(), 1u) << "a lista recomeça a cada geração";
+    EXPECT_EQ(impressoes, 1);
     EXPECT_EQ(LinhasNoBanco(), 3);
+    EXPECT_EQ(linhas, 3);
+    EXPECT_TRUE(std::filesystem::exists(pasta.caminho() / "SPED_EFD_2024_03.TXT"));
     EXPECT_DOUBLE_EQ(g.aliqIcmsInternaUF, 18.5);
 }
 
@@ -68,6 +78,7 @@ TEST_F(GeracaoTest, FalhaEncerraAGeracaoEMantemOQueFoiGravado) {
     EXPECT_EQ(ordem, (std::vector<std::string>{"a"}));
     EXPECT_FALSE(sped.EmGeracao()) << "a reserva de SPED_EFD é liberada";
     EXPECT_EQ(LinhasNoBanco(), 1);
+    EXPECT_FALSE(std::filesystem::exists(pasta.caminho() / "SPED_EFD_2024_03.TXT"));
 
     core::GerarArquivoSped(g, "", {Gravar("a", "0000", &ordem)});  // a próxima geração começa limpa
     EXPECT_EQ(LinhasNoBanco(), 1);

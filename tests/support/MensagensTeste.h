@@ -15,9 +15,12 @@ public:
         confirmacoes.push_back(m);
         return respostaConfirmacao;
     }
-    void Erro(const std::string& m, const std::string&) override { erros.push_back(m); }
+    void Erro(const std::string& m, const std::string& titulo) override {
+        erros.push_back(m);
+        titulosErro.push_back(titulo);
+    }
 
-    std::vector<std::string> alertas, informacoes, confirmacoes, erros;
+    std::vector<std::string> alertas, informacoes, confirmacoes, erros, titulosErro;
     bool respostaConfirmacao = true;
 };
 

@@ -1,0 +1,157 @@
+#include "app/DmPrinc.h"
+
+#include <system_error>
+
+#include "app/Cifra.h"
+#include "app/ConexaoBroker.h"
+#include "app/CopiaSalva.h"
+#include "app/CriarParametros.h"
+#include "app/ParametrosSped.h"
+#include "app/ReacoesParametros.h"
+#include "app/Segredos.h"
+#include "blocks/EtapasGeracao.h"
+#include "core/Geracao.h"
+#include "core/ParametrosErp.h"
+#include "util/Executavel.h"
+#include "util/Texto1252.h"
+
+namespace app {
+
+namespace {
+
+constexpr const char* kTituloFalhaBroker = "Falha ao conectar.";
+
+std::string NomeDoExecutavel() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string("VASTEL_EFD") : exe.stem().string();
+}
+
+}  // namespace
+
+TdmPrinc::TdmPrinc(OpcoesInicio opcoes, util::CaixaMensagem& mensagens)
+    : opcoes_(std::move(opcoes)), mensagens_(mensagens), driver_(&EscolherDriver("")) {
+    if (opcoes_.pastaInstalacao.empty()) opcoes_.pastaInstalacao = util::PastaExecutavel();
+    if (opcoes_.nomeExecutavel.empty()) opcoes_.nomeExecutavel = NomeDoExecutavel();
+    DataModuleCreate();
+}
+
+TdmPrinc::~TdmPrinc() = default;
+
+std::filesystem::path TdmPrinc::ArquivoCopiaSalva() const {
+    return opcoes_.pastaInstalacao / (opcoes_.nomeExecutavel + ".XML");
+}
+
+void TdmPrinc::DataModuleCreate() {
+    versao_ = kVersao;
+    ini_ = LerParametrosIni(opcoes_.pastaInstalacao / "Parametros.Ini");
+    const bool conectou = ini_.ModoServidor() ? ConectarModoServidor() : ConectarDireto();
+    if (!conectou) return;
+    try {
+        CarregarDadosErp();
+    } catch (const std::exception& e) {
+        mensagens_.Erro(e.what());
+    }
+}
+
+// Passo do servidor de conexões: qualquer falha encerra o programa.
+bool TdmPrinc::ConectarModoServidor() {
+    BancosEmpresa bancos;
+    try {
+        const Segredos segredos = LerSegredos(opcoes_.pastaInstalacao / kArquivoSegredos);
+        vex_ = std::make_unique<TVEXConnection>(segredos.usuarioBroker, segredos.chaveSistema, segredos.tabelaChave);
+        vex_->DefinirEndereco(ini_.HOST);
+        bancos = SelecionarBancos(vex_->ListarBancos());
+    } catch (const std::exception& e) {
+        mensagens_.Erro(e.what(), kTituloFalhaBroker);
+        throw EncerrarPrograma(e.what(), 0);
+    }
+    // Sem banco de tipo "A" a conexão do ERP falha como no modo direto: avisa e segue sem banco.
+    try {
+        if (!bancos.erp)
+            throw std::runtime_error(util::W("O servidor de conexões não informou o banco do ERP (tipo \"A\") da "
+                                             "empresa. Confira o cadastro da instalação no servidor de conexões."));
+        sqlCon.emplace(db::Banco::Conectar(ConfigurarConexao(bancos.erp->host, bancos.erp->password)));
+        return true;
+    } catch (const std::exception& e) {
+        mensagens_.Erro(e.what());
+        return false;
+    }
+}
+
+bool TdmPrinc::ConectarDireto() {
+    driver_ = &EscolherDriver(ini_.VersaoFirebird);
+    try {
+        const Segredos segredos = LerSegredos(opcoes_.pastaInstalacao / kArquivoSegredos);
+        const std::string senha = SenhaPorIndice(segredos, ini_.Chave);
+        sqlAcesso.emplace(db::Banco::Conectar(ConfigurarConexao(ini_.ACESSO, senha)));
+        const std::string cifrado = LerCaminhoBancoPrincipal(*sqlAcesso);
+        const std::string caminho = cifrado.empty() ? ini_.DB : DecifrarTexto(cifrado, segredos.cifra);
+        sqlCon.emplace(db::Banco::Conectar(ConfigurarConexao(caminho, senha)));
+        return true;
+    } catch (const std::exception& e) {
+        mensagens_.Erro(e.what());
+        return false;
+    }
+}
+
+void TdmPrinc::CarregarDadosErp() {
+    db::Transacao tr(*sqlCon);
+    cdsFil.Carregar(tr);
+    parametrosCriados_ = true;
+    CriarParametros(cdsParams, cdsFil, tr, ArquivoCopiaSalva(), opcoes_.hoje(), mensagens_);
+    configuracoes = core::LerConfiguracoesErp(tr);
+    tr.Commit();
+    iniciado_ = true;
+}
+
+db::Banco& TdmPrinc::Banco() {
+    if (!sqlCon)
+        throw std::runtime_error(util::W("Não há conexão com o banco de dados do ERP: a conexão falhou ao abrir o "
+                                         "programa (veja a mensagem mostrada então). Corrija Parametros.Ini ou o "
+                                         "servidor e abra o programa de novo."));
+    return *sqlCon;
+}
+
+std::string TdmPrinc::LerParametro(std::string_view grupo, std::string_view param) {
+    db::Transacao tr(Banco());
+    std::string valor = core::LerParametro(tr, grupo, param);
+    tr.Commit();
+    return valor;
+}
+
+void TdmPrinc::GravarParametro(std::string_view grupo, std::string_view param, std::string_view valor) {
+    core::GravarParametro(Banco(), grupo, param, valor);
+}
+
+void TdmPrinc::CarregarParametrosSped() {
+    db::Transacao tr(Banco());
+    app::CarregarParametrosSped(tr, cdsParams);
+    tr.Commit();
+}
+
+void TdmPrinc::DefinirFilial(int codigo) { app::DefinirFilial(cdsParams, cdsFil, codigo); }
+
+void TdmPrinc::DefinirGerarBlocoK(std::string_view valor) { app::DefinirGerarBlocoK(cdsParams, valor); }
+
+void TdmPrinc::DefinirMesAnoInventario(std::string_view mesAno) { app::DefinirMesAnoInventario(cdsParams, mesAno); }
+
+void TdmPrinc::SalvarParametros(const std::vector<std::string>& tiposFiscaisSelecionados) {
+    if (!parametrosCriados_) return;
+    std::string tipos;
+    for (const std::string& codigo : tiposFiscaisSelecionados) tipos += (tipos.empty() ? "" : "-") + codigo;
+    cdsParams.TIPOS_FISCAIS_INV_SELEC = tipos.substr(0, core::LocalizarCampoParametro("TIPOS_FISCAIS_INV_SELEC")->tamanho);
+    GravarCopiaSalva(ArquivoCopiaSalva(), cdsParams);
+}
+
+void TdmPrinc::GerarArquivoSped(const std::string& arquivoUnificar) {
+    db::Banco& banco = Banco();
+    if (!iniciado_)
+        throw std::runtime_error(util::W("A abertura do programa não terminou (veja a mensagem mostrada então): "
+                                         "corrija o problema e abra o programa de novo antes de gerar."));
+    if (!armazem_) armazem_ = std::make_unique<core::ArmazemSped>(banco, mensagens_);
+    core::Geracao g{banco, cdsParams, cdsFil, *armazem_, cdsErros, progresso, mensagens_};
+    core::GerarArquivoSped(g, arquivoUnificar, blocks::EtapasGeracao());
+}
+
+}  // namespace app

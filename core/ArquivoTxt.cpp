@@ -1,0 +1,134 @@
+#include "core/ArquivoTxt.h"
+
+#include <fmt/format.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+#include <system_error>
+#include <thread>
+
+#include "core/Geracao.h"
+#include "util/Texto1252.h"
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace core {
+
+fs::path NomeArquivoSped(const TParametros& p) {
+    const std::string filial = p.SEPARAR_ARQ_POR_FILIAL ? std::to_string(p.FILIAL) + "_" : "";
+    return fs::path(p.DIR_GERACAO) / fmt::format("SPED_EFD_{}{:04}_{:02}.TXT", filial, p.DATA_INI.ano, p.DATA_INI.mes);
+}
+
+// Copia o arquivo existente para o primeiro backup/NOME.nnn livre (001 a 099); sem nome livre ou
+// se a cópia falhar, segue sem backup.
+static void FazerBackup(const fs::path& arquivo) {
+    std::error_code ec;
+    if (!fs::exists(arquivo, ec)) return;
+    const fs::path pasta = arquivo.parent_path() / "backup";
+    fs::create_directories(pasta, ec);
+    for (int n = 1; n <= 99; ++n) {
+        const fs::path backup = pasta / fmt::format("{}.{:03}", arquivo.stem().string(), n);
+        if (!fs::exists(backup, ec)) {
+            fs::copy_file(arquivo, backup, fs::copy_options::overwrite_existing, ec);
+            return;
+        }
+    }
+}
+
+static std::runtime_error FalhaArquivo(const fs::path& arquivo, int erro) {
+    return std::runtime_error(util::W("Não foi possível gravar o arquivo ") + arquivo.string() + ": " +
+                              std::strerror(erro));
+}
+
+// Arquivo temporário aberto; apagado no destrutor se não chegou a ser renomeado.
+class ArquivoTemporario {
+public:
+    explicit ArquivoTemporario(const fs::path& final)
+        : final_(final), caminho_(final.string() + fmt::format(".tmp{}", getpid())) {
+        arquivo_ = std::fopen(caminho_.c_str(), "wb");
+        if (!arquivo_) throw FalhaArquivo(final_, errno);
+        std::setvbuf(arquivo_, nullptr, _IOFBF, 1 << 20);
+    }
+    ~ArquivoTemporario() {
+        if (arquivo_) std::fclose(arquivo_);
+        if (!renomeado_) {
+            std::error_code ec;
+            fs::remove(caminho_, ec);
+        }
+    }
+    void EscreverLinha(const std::string& linha) {
+        if (std::fwrite(linha.data(), 1, linha.size(), arquivo_) != linha.size() ||
+            std::fwrite("\r\n", 1, 2, arquivo_) != 2)
+            throw FalhaArquivo(final_, errno);
+    }
+    // Esvazia o buffer, leva ao disco e põe no lugar do arquivo final.
+    void Concluir() {
+        FILE* f = arquivo_;
+        arquivo_ = nullptr;
+        const bool ok = std::fflush(f) == 0 && fsync(fileno(f)) == 0;
+        const int erro = errno;
+        if (std::fclose(f) != 0 || !ok) throw FalhaArquivo(final_, ok ? errno : erro);
+        if (std::rename(caminho_.c_str(), final_.c_str()) != 0) throw FalhaArquivo(final_, errno);
+        renomeado_ = true;
+    }
+
+private:
+    fs::path final_;
+    std::string caminho_;
+    FILE* arquivo_ = nullptr;
+    bool renomeado_ = false;
+};
+
+int64_t GravarArquivoTxt(Geracao& g) {
+    db::Consulta conta(g.Leitura(), "select count(*) as QTREG from SPED_EFD where CHAVE_SE=:CHAVE");
+    conta.Param("CHAVE", g.sped.ChaveGeracao());
+    conta.Proximo();
+    g.progresso.IniciarEtapa("Gravando registros no arquivo TXT ...", static_cast<int>(conta["QTREG"].Inteiro()));
+
+    const fs::path arquivo = NomeArquivoSped(g.params);
+    std::error_code ec;
+    fs::create_directories(arquivo.parent_path(), ec);
+    if (ec) throw FalhaArquivo(arquivo, ec.value());
+    FazerBackup(arquivo);
+
+    ArquivoTemporario saida(arquivo);
+    db::Consulta linhas(g.Leitura(), "select * from SPED_EFD where CHAVE_SE=:CHAVE order by ORDEM_SE");
+    linhas.Param("CHAVE", g.sped.ChaveGeracao());
+    int64_t escritas = 0;
+    while (linhas.Proximo()) {
+        saida.EscreverLinha(linhas["CONTEUDO_SE"].Texto());
+        ++escritas;
+        g.progresso.Incrementar(1);
+    }
+    saida.Concluir();
+    return escritas;
+}
+
+void AbrirArquivoGerado(const TParametros& params, util::CaixaMensagem& mensagens) {
+    const fs::path arquivo = NomeArquivoSped(params);
+    std::error_code ec;
+    if (!fs::exists(arquivo, ec)) {
+        mensagens.Erro(util::W(fmt::format("Não Existe Arquivo Gerado para o Mês/Ano \"{:02}/{:04}\".",
+                                           params.DATA_INI.mes, params.DATA_INI.ano)));
+        return;
+    }
+    // O visualizador de texto do sistema (xdg-open); o processo segue sem esperar por ele.
+    const std::string caminho = arquivo.string();
+    char programa[] = "xdg-open";
+    char* argumentos[] = {programa, const_cast<char*>(caminho.c_str()), nullptr};
+    pid_t pid;
+    if (posix_spawnp(&pid, programa, nullptr, nullptr, argumentos, environ) != 0) {
+        mensagens.Erro(util::W("Não foi possível abrir o visualizador de texto (xdg-open) para ") + caminho);
+        return;
+    }
+    std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();  // recolhe o processo quando ele terminar
+}
+
+}  // namespace core

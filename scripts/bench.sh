@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Medições de velocidade e memória (números do computador onde roda; nada aqui é teste).
+set -euo pipefail
+BUILD=$1
+echo "== Gravação na área SPED_EFD"
+"$BUILD/bench/bench_armazem" 300000 2000

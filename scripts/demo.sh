@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Cria a instalação de demonstração (se ainda não existe) e gera a EFD do mês anterior da filial 1.
+set -euo pipefail
+BUILD=$1
+RAIZ=$(cd "$(dirname "$0")/.." && pwd)
+DEMO=$RAIZ/demo
+if [ ! -f "$DEMO/ERP.FDB" ]; then
+    "$BUILD/erp/efd-demo" criar --pasta "$DEMO"
+fi
+PERIODO=$(date -d "$(date +%Y-%m-01) -1 month" +%m/%Y)
+set +e
+"$BUILD/cli/efd" gerar --pasta "$DEMO" --filial 1 --periodo "$PERIODO" --dir "$DEMO/SPED_EFD" --sim
+rc=$?
+set -e
+[ $rc -eq 0 ] && echo "Arquivo da demonstração em $DEMO/SPED_EFD"
+exit $rc

@@ -1,0 +1,96 @@
+// Fechamento dos blocos, bloco 9 e o arquivo texto de uma geração real.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+
+#include "core/ArquivoTxt.h"
+#include "core/FechamentoBlocos.h"
+#include "tests/support/GeracaoTeste.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class FechamentoArquivoTest : public ::testing::Test, public teste::GeracaoTeste {};
+
+TEST_F(FechamentoArquivoTest, ContagensDoBloco9ConferemComOArquivo) {
+    const auto linhas = Gerar();
+    ASSERT_FALSE(linhas.empty());
+    const auto r9900 = Registros(linhas, "9900");
+    // Códigos antes do bloco 9: 0000 0001 0005 0100 0990 B001 B990 C001 C990 G001 G990 = 11, mais 9001.
+    EXPECT_EQ(r9900.size(), 11u + 1 + 3);
+    EXPECT_EQ(r9900.front(), "|9900|0000|1|");
+    EXPECT_EQ(r9900[r9900.size() - 4], "|9900|G990|1|");
+    EXPECT_EQ(r9900[r9900.size() - 3], "|9900|9900|15|");
+    EXPECT_EQ(r9900[r9900.size() - 2], "|9900|9990|1|");
+    EXPECT_EQ(r9900.back(), "|9900|9999|1|");
+    EXPECT_EQ(Registros(linhas, "0990"), std::vector<std::string>{"|0990|5|"});
+    EXPECT_EQ(Registros(linhas, "9990"), std::vector<std::string>{"|9990|" + std::to_string(1 + r9900.size() + 2) + "|"});
+    EXPECT_EQ(linhas.back(), "|9999|" + std::to_string(linhas.size()) + "|");
+    EXPECT_EQ(linhas[linhas.size() - 2].substr(0, 6), "|9990|");
+    // Ordem dos blocos no arquivo.
+    std::string ordem;
+    for (const std::string& l : linhas)
+        if (ordem.empty() || ordem.back() != l[1]) ordem += l[1];
+    EXPECT_EQ(ordem, "0BCG9");
+}
+
+TEST_F(FechamentoArquivoTest, ArquivoComCrLfEBytesComoNoBanco) {
+    erp.Executar(std::string("UPDATE FILIAL SET NOME_FI = 'CAL\xC7" "ADOS \xC9XITO LTDA'"));
+    RecarregarFiliais();
+    Gerar();
+    const std::string texto = LerArquivo();
+    const std::string inicio = "|0000|018|0|01032024|31032024|CAL\xC7" "ADOS \xC9XITO LTDA|17432896000180|";
+    EXPECT_EQ(texto.substr(0, inicio.size()), inicio);
+    EXPECT_EQ(texto.substr(texto.size() - 2), "\r\n");
+    EXPECT_EQ(texto.find("\n\r\n"), std::string::npos);
+    EXPECT_EQ(texto.find("\r\r"), std::string::npos);
+}
+
+TEST_F(FechamentoArquivoTest, TresGeracoesDeixamOArquivoEDoisBackups) {
+    Gerar();
+    Gerar();
+    Gerar();
+    const fs::path backup = pasta.caminho() / "backup";
+    EXPECT_TRUE(fs::exists(pasta.caminho() / "SPED_EFD_2024_03.TXT"));
+    EXPECT_TRUE(fs::exists(backup / "SPED_EFD_2024_03.001"));
+    EXPECT_TRUE(fs::exists(backup / "SPED_EFD_2024_03.002"));
+    EXPECT_FALSE(fs::exists(backup / "SPED_EFD_2024_03.003"));
+    size_t arquivos = 0;
+    for (const auto& e : fs::directory_iterator(pasta.caminho())) arquivos += e.is_regular_file();
+    EXPECT_EQ(arquivos, 1u) << "nenhum arquivo temporário fica para trás";
+}
+
+TEST_F(FechamentoArquivoTest, FalhaDeGravacaoMantemOArquivoAnterior) {
+    if (geteuid() == 0) {
+        // root ignora permissões de pasta: usa um caminho que não pode ser pasta.
+        std::ofstream(pasta.caminho() / "arquivo") << "x";
+        params.DIR_GERACAO = (pasta.caminho() / "arquivo" / "sub").string();
+        EXPECT_THROW(Gerar(), std::runtime_error);
+        return;
+    }
+    Gerar();
+    const std::string anterior = LerArquivo();
+    erp.Executar("UPDATE FILIAL SET NOME_FI = 'OUTRO NOME'");
+    RecarregarFiliais();
+    chmod(pasta.caminho().c_str(), 0555);
+    EXPECT_THROW(Gerar(), std::runtime_error);
+    chmod(pasta.caminho().c_str(), 0755);
+    EXPECT_EQ(LerArquivo(), anterior);
+}
+
+TEST_F(FechamentoArquivoTest, NomeDoArquivoPorFilialEAvisoDeArquivoInexistente) {
+    params.DIR_GERACAO = "/saida";
+    EXPECT_EQ(core::NomeArquivoSped(params), fs::path("/saida/SPED_EFD_2024_03.TXT"));
+    params.SEPARAR_ARQ_POR_FILIAL = true;
+    params.FILIAL = 12;
+    EXPECT_EQ(core::NomeArquivoSped(params), fs::path("/saida/SPED_EFD_12_2024_03.TXT"));
+
+    params.DIR_GERACAO = pasta.caminho().string();
+    core::AbrirArquivoGerado(params, mensagens);
+    ASSERT_EQ(mensagens.erros.size(), 1u);
+    EXPECT_EQ(mensagens.erros[0], "N\xE3o Existe Arquivo Gerado para o M\xEAs/Ano \"03/2024\".");
+}
+
+}  // namespace
