@@ -144,14 +144,14 @@ void TdmPrinc::SalvarParametros(const std::vector<std::string>& tiposFiscaisSele
     GravarCopiaSalva(ArquivoCopiaSalva(), cdsParams);
 }
 
-void TdmPrinc::GerarArquivoSped(const std::string& arquivoUnificar) {
+int64_t TdmPrinc::GerarArquivoSped(const std::string& arquivoUnificar) {
     db::Banco& banco = Banco();
     if (!iniciado_)
         throw std::runtime_error(util::W("A abertura do programa não terminou (veja a mensagem mostrada então): "
                                          "corrija o problema e abra o programa de novo antes de gerar."));
     if (!armazem_) armazem_ = std::make_unique<core::ArmazemSped>(banco, mensagens_);
-    core::Geracao g{banco, cdsParams, cdsFil, *armazem_, cdsErros, progresso, mensagens_};
-    core::GerarArquivoSped(g, arquivoUnificar, blocks::EtapasGeracao());
+    core::Geracao g{banco, cdsParams, cdsFil, *armazem_, cdsErros, progresso, mensagens_, configuracoes};
+    return core::GerarArquivoSped(g, arquivoUnificar, blocks::EtapasGeracao());
 }
 
 }  // namespace app

@@ -80,8 +80,9 @@ public:
     // salva. Sem partida completa não há o que salvar e a cópia anterior fica.
     void SalvarParametros(const std::vector<std::string>& tiposFiscaisSelecionados);
 
-    // Uma geração com os parâmetros atuais; 'arquivoUnificar' em branco: nenhum.
-    void GerarArquivoSped(const std::string& arquivoUnificar);
+    // Uma geração com os parâmetros atuais; 'arquivoUnificar' em branco: nenhum. Devolve o número
+    // de linhas do arquivo escrito; uma falha encerra a geração e segue para quem chamou.
+    int64_t GerarArquivoSped(const std::string& arquivoUnificar);
 
     // Conexões e o que a partida carrega.
     std::optional<db::Banco> sqlAcesso;

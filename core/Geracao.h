@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/ArmazemSped.h"
+#include "core/ConfiguracoesErp.h"
 #include "core/Filiais.h"
 #include "core/ListaErros.h"
 #include "core/Parametros.h"
@@ -23,6 +24,7 @@ struct Geracao {
     ListaErros& erros;
     TProgresso& progresso;
     util::CaixaMensagem& mensagens;
+    const ConfiguracoesErp& configuracoes;  // chaves de PARAM lidas na partida
 
     // Impressão do relatório de erros ao fim da geração, quando a lista não está vazia.
     std::function<void(const ListaErros&)> imprimirErros{};

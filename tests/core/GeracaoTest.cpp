@@ -48,7 +48,8 @@ INSERT INTO TABELA (NUM_TA, COD_TA, DESC_TA) VALUES ('25', 'SP', 'DEZOITO');
     core::ArmazemSped sped{erp.banco(), mensagens};
     core::ListaErros erros;
     core::TProgresso progresso;
-    core::Geracao g{erp.banco(), params, filiais, sped, erros, progresso, mensagens};
+    core::ConfiguracoesErp configuracoes;
+    core::Geracao g{erp.banco(), params, filiais, sped, erros, progresso, mensagens, configuracoes};
 };
 
 TEST_F(GeracaoTest, EtapasNaOrdemLinhasConfirmadasArquivoEscritoEErrosImpressos) {

@@ -31,7 +31,8 @@ public:
     core::ArmazemSped sped{erp.banco(), mensagens};
     core::ListaErros erros;
     core::TProgresso progresso;
-    core::Geracao g{erp.banco(), params, filiais, sped, erros, progresso, mensagens};
+    core::ConfiguracoesErp configuracoes;
+    core::Geracao g{erp.banco(), params, filiais, sped, erros, progresso, mensagens, configuracoes};
 };
 
 }  // namespace teste
