@@ -151,6 +151,7 @@ int64_t TdmPrinc::GerarArquivoSped(const std::string& arquivoUnificar) {
                                          "corrija o problema e abra o programa de novo antes de gerar."));
     if (!armazem_) armazem_ = std::make_unique<core::ArmazemSped>(banco, mensagens_);
     core::Geracao g{banco, cdsParams, cdsFil, *armazem_, cdsErros, progresso, mensagens_, configuracoes};
+    g.caches = caches_;
     return core::GerarArquivoSped(g, arquivoUnificar, blocks::EtapasGeracao());
 }
 

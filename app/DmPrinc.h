@@ -13,6 +13,7 @@
 #include "app/ConexaoFirebird.h"
 #include "app/ParametrosIni.h"
 #include "core/ArmazemSped.h"
+#include "core/CachesErp.h"
 #include "core/ConfiguracoesErp.h"
 #include "core/Filiais.h"
 #include "core/ListaErros.h"
@@ -106,6 +107,8 @@ private:
     const DriverFirebird* driver_;
     std::unique_ptr<TVEXConnection> vex_;
     std::unique_ptr<core::ArmazemSped> armazem_;
+    // Carregados na primeira geração e mantidos até o programa terminar.
+    std::shared_ptr<core::CachesErp> caches_ = std::make_shared<core::CachesErp>();
     bool parametrosCriados_ = false;
     bool iniciado_ = false;
 };

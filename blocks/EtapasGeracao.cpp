@@ -2,6 +2,10 @@
 
 #include "blocks/BlocosSemConteudo.h"
 #include "blocks/bloco0/Abertura.h"
+#include "blocks/bloco0/Historico0175.h"
+#include "blocks/bloco0/Itens.h"
+#include "blocks/bloco0/UnidadesComerciais.h"
+#include "blocks/blocoE/BlocoE.h"
 #include "core/FechamentoBlocos.h"
 
 namespace blocks {
@@ -12,16 +16,23 @@ using util::DataHora;
 // arquivo vem dos números de ordem, não desta lista.
 std::vector<core::EtapaGeracao> EtapasGeracao() {
     return {
+        {"alterações de cadastro e unidades comerciais do período",
+         [](core::Geracao& g) {
+             CarregarLogParticipantes(g);
+             CarregarUnidadesComerciais(g);
+         }},
         {"abertura do bloco 0", GerarAberturaBloco0},
         {"bloco B",
          [](core::Geracao& g) {
              if (g.params.DATA_INI >= DataHora::Data(2019, 1, 1)) GerarBlocoB(g);
          }},
         {"bloco C", GerarC001},
+        {"bloco E", GerarBlocoE},
         {"bloco G",
          [](core::Geracao& g) {
              if (g.params.DATA_INI >= DataHora::Data(2011, 1, 1)) GerarBlocoG(g);
          }},
+        {"família do 0200", GravarCdsReg0200_E_Filhos},
         {"fechamento dos blocos e bloco 9", core::FecharArquivo},
     };
 }

@@ -26,6 +26,9 @@ void PrepararGeracao(Geracao& g) {
     g.contadorItens = 0;
     g.erros.Limpar();
     g.aliqIcmsInternaUF = AliquotaInternaUF(g);
+    g.resumosE = ResumosBlocoE{};
+    g.tabelas = TabelasGeracao{};
+    g.caches->Carregar(g.Leitura());
 }
 
 int64_t GerarArquivoSped(Geracao& g, const std::string& arquivoUnificar, const std::vector<EtapaGeracao>& etapas) {

@@ -1,15 +1,19 @@
 #pragma once
 // A geração do arquivo: o estado de uma execução e a sequência fixa das etapas.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/ArmazemSped.h"
+#include "core/CachesErp.h"
 #include "core/ConfiguracoesErp.h"
 #include "core/Filiais.h"
 #include "core/ListaErros.h"
 #include "core/Parametros.h"
 #include "core/Progresso.h"
+#include "core/ResumosBlocoE.h"
+#include "core/TabelasGeracao.h"
 #include "db/Banco.h"
 #include "util/Mensagens.h"
 
@@ -32,6 +36,11 @@ struct Geracao {
     // Estado zerado a cada execução por PrepararGeracao.
     int contadorItens = 0;
     double aliqIcmsInternaUF = 0;  // alíquota interna do ICMS da UF da filial (TABELA 25)
+    ResumosBlocoE resumosE{};      // TotaisApuracaoICMS e os resumos do bloco E
+    TabelasGeracao tabelas{};
+
+    // Caches dos cadastros: o módulo de dados põe aqui os seus, que valem entre execuções.
+    std::shared_ptr<CachesErp> caches = std::make_shared<CachesErp>();
 
     // Atalhos para os construtores.
     void GravarRegistro(const TRegistroEFD& r) { sped.GravarRegistro(r); }

@@ -39,8 +39,10 @@ std::string GeracaoTeste::LerArquivo() const {
     return s.str();
 }
 
-std::vector<std::string> GeracaoTeste::Gerar() {
-    core::GerarArquivoSped(g, "", blocks::EtapasGeracao());
+std::vector<std::string> GeracaoTeste::Gerar() { return Gerar(blocks::EtapasGeracao()); }
+
+std::vector<std::string> GeracaoTeste::Gerar(const std::vector<core::EtapaGeracao>& etapas) {
+    core::GerarArquivoSped(g, "", etapas);
     std::vector<std::string> linhas;
     const std::string texto = LerArquivo();
     size_t inicio = 0;

@@ -18,6 +18,8 @@ public:
     void RecarregarFiliais();
     // Gera com as etapas reais e devolve as linhas do arquivo escrito (sem CR LF).
     std::vector<std::string> Gerar();
+    // Gera só com as etapas dadas.
+    std::vector<std::string> Gerar(const std::vector<core::EtapaGeracao>& etapas);
     // Conteúdo bruto do arquivo do período corrente.
     std::string LerArquivo() const;
     // Linhas com o código de registro dado.

@@ -1,0 +1,24 @@
+#include "core/ResumosBlocoE.h"
+
+#include <fmt/format.h>
+
+#include <cstdlib>
+
+#include "db/Decimal.h"
+
+namespace core {
+
+int64_t EmDecimilesimos(double valor) {
+    std::string texto = fmt::format("{:.15g}", valor);
+    if (texto.find_first_of("eE") != std::string::npos) texto = fmt::format("{:.10f}", valor);  // muito pequeno
+    const db::Decimal d = db::Decimal::DeTexto(texto);
+    if (d.escala <= 4) return d.EmEscala(4);
+    int64_t divisor = 1;
+    for (int i = 4; i < d.escala; ++i) divisor *= 10;
+    int64_t q = d.valor / divisor;
+    const int64_t resto = std::llabs(d.valor % divisor);
+    if (resto * 2 > divisor || (resto * 2 == divisor && (q % 2 != 0))) q += d.valor < 0 ? -1 : 1;
+    return q;
+}
+
+}  // namespace core

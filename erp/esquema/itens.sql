@@ -1,0 +1,91 @@
+/* Itens: produtos acabados e suas padronizações, matérias-primas, conversões de unidade, itens de
+   estoque com o histórico de código e descrição, e o histórico das descrições de produtos e
+   matérias-primas. */
+CREATE TABLE PRODUTO (
+    COD_PR               VARCHAR(8) NOT NULL PRIMARY KEY,
+    DESC_PR              VARCHAR(120),
+    DESCNF_PR            VARCHAR(120),
+    UN_PR                VARCHAR(6),
+    TIPO_FISCAL_PR       VARCHAR(2),
+    COD_SERVICO_PR       VARCHAR(5),
+    CNBM_PR              VARCHAR(10),
+    CODEX_TIPI_PR        VARCHAR(3),
+    GENERO_PR            VARCHAR(4),
+    CODCONTABIL_PR       VARCHAR(30),
+    COD_MPRIMA_PR        VARCHAR(10),
+    CEST_PR              VARCHAR(10),
+    ALIQ_ICMS_INTERNA_PR NUMERIC(15,4)
+);
+
+CREATE TABLE PADRONIZ_PRODUTO (
+    PROD_PP     VARCHAR(8) NOT NULL,
+    PADRONIZ_PP VARCHAR(5) NOT NULL,
+    DESC_PP     VARCHAR(60),
+    NCM_PP      VARCHAR(10),
+    CONSTRAINT PK_PADRONIZ_PRODUTO PRIMARY KEY (PROD_PP, PADRONIZ_PP)
+);
+
+CREATE TABLE MPRIMA (
+    COD_MP         INTEGER NOT NULL PRIMARY KEY,
+    DESC_MP        VARCHAR(120),
+    UN_MP          VARCHAR(6),
+    TIPO_FISCAL_MP VARCHAR(2),
+    COD_SERVICO_MP VARCHAR(5),
+    CNBM_MP        VARCHAR(10),
+    CODEX_TIPI_MP  VARCHAR(3),
+    GENERO_MP      VARCHAR(4),
+    CODCONTABIL_MP VARCHAR(30),
+    ICM_MP         NUMERIC(15,4),
+    QUEBRA_MP      NUMERIC(15,4),
+    CEST_MP        VARCHAR(10)
+);
+
+/* Fator da unidade comercial para a de estoque; MPRIMA_CV 0 vale para todo material. */
+CREATE TABLE CONVERSAO_UN (
+    UN_CV        VARCHAR(6) NOT NULL,
+    UN_RESULT_CV VARCHAR(6) NOT NULL,
+    MPRIMA_CV    INTEGER NOT NULL,
+    FATOR_CV     DOUBLE PRECISION,
+    CONSTRAINT PK_CONVERSAO_UN PRIMARY KEY (UN_CV, UN_RESULT_CV, MPRIMA_CV)
+);
+
+CREATE GENERATOR ID_PROD_ITEM_ESTOQUE;
+
+CREATE TABLE PROD_ITEM_ESTOQUE (
+    ID_PI               INTEGER NOT NULL PRIMARY KEY,
+    PROD_PI             VARCHAR(8),
+    PADRON_PI           VARCHAR(5),
+    TAMANHO_PI          VARCHAR(5),
+    CODIGO_PI           VARCHAR(60),
+    DESCRICAO_PI        VARCHAR(250),
+    DATA_INCLUSAO_PI    TIMESTAMP,
+    STATUS_PI           VARCHAR(1),
+    USUARIO_INCLUSAO_PI VARCHAR(30)
+);
+CREATE INDEX IX_PROD_ITEM_ESTOQUE_CODIGO ON PROD_ITEM_ESTOQUE (CODIGO_PI);
+
+/* Valores anteriores de CODIGO_PI e DESCRICAO_PI, com o intervalo em que valeram. */
+CREATE TABLE PROD_ITEM_ESTOQUE_ALT (
+    ID_PA                   INTEGER NOT NULL PRIMARY KEY,
+    ID_PROD_ITEM_ESTOQUE_PA INTEGER NOT NULL,
+    CAMPO_ALT_PA            VARCHAR(31),
+    VALOR_ANTERIOR_PA       VARCHAR(250),
+    DT_INICIO_VR_ANT_PA     TIMESTAMP,
+    DT_FIM_VR_ANT_PA        TIMESTAMP
+);
+CREATE INDEX IX_PROD_ITEM_ESTOQUE_ALT_ID ON PROD_ITEM_ESTOQUE_ALT (ID_PROD_ITEM_ESTOQUE_PA);
+
+/* Descrições e códigos anteriores de um produto (MPRIMA_MA 0) ou de uma matéria-prima (PROD_MA
+   '0'), por cor ou padronização e tamanho ('*' ou vazio: todos). */
+CREATE TABLE MPRIMA_PRODUTO_ALTERACOES (
+    ID_MA            INTEGER NOT NULL PRIMARY KEY,
+    PROD_MA          VARCHAR(8) NOT NULL,
+    MPRIMA_MA        INTEGER NOT NULL,
+    COR_MP_PROD_MA   VARCHAR(5),
+    TAM_MP_PROD_MA   VARCHAR(5),
+    DESC_ANTERIOR_MA VARCHAR(250),
+    COD_ANT_ITEM_MA  VARCHAR(60),
+    DATA_INICIAL_MA  TIMESTAMP,
+    DATA_FINAL_MA    TIMESTAMP
+);
+CREATE INDEX IX_MPRIMA_PRODUTO_ALT_ITEM ON MPRIMA_PRODUTO_ALTERACOES (PROD_MA, MPRIMA_MA);
