@@ -21,5 +21,8 @@ std::string FormatarValorDecimilesimos(int64_t decimilesimos, int casas);
 double Arredondar(double numero, int casas);
 // Só os algarismos "0" a "9", na ordem.
 std::string SomenteNumeros(std::string_view texto);
+// Texto livre do cadastro (nomes, endereços, descrições) com "|", o separador de campos da linha,
+// trocado por "/": um "|" no cadastro partiria o campo e o arquivo seria recusado.
+std::string TrocarBarraVertical(std::string_view texto);
 
 }  // namespace core

@@ -103,7 +103,7 @@ void GravarCdsReg0200_E_Filhos(core::Geracao& g) {
         r.Clear();
         r.SetCampo("REG", "0200");
         r.SetCampo("COD_ITEM", item.COD_ITEM);
-        r.SetCampo("DESCR_ITEM", item.DESCR_ITEM);
+        r.SetCampo("DESCR_ITEM", core::TrocarBarraVertical(item.DESCR_ITEM));
         r.SetCampo("COD_BARRA", item.COD_BARRA);
         r.SetCampo("COD_ANT_ITEM", item.COD_ANT_ITEM);
         r.SetCampo("UNID_INV", item.UNID_INV);

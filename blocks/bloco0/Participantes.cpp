@@ -154,17 +154,17 @@ void Gravar0150(core::Geracao& g, const std::string& codPart, const T0150& d) {
     core::TRegistroEFD r;
     r.SetCampo("REG", "0150");
     r.SetCampo("COD_PART", codPart);
-    r.SetCampo("NOME", d.NOME);
+    r.SetCampo("NOME", core::TrocarBarraVertical(d.NOME));
     r.SetCampo("COD_PAIS", d.COD_PAIS);
     r.SetCampo("CNPJ", d.CNPJ);
     r.SetCampo("CPF", d.CPF);
     r.SetCampo("IE", d.IE);
     r.SetCampo("COD_MUN", d.COD_MUN);
     r.SetCampo("SUFRAMA", d.SUFRAMA);
-    r.SetCampo("END", d.END);
-    r.SetCampo("NUM", d.NUM);
-    r.SetCampo("COMPL", d.COMPL);
-    r.SetCampo("BAIRRO", d.BAIRRO);
+    r.SetCampo("END", core::TrocarBarraVertical(d.END));
+    r.SetCampo("NUM", core::TrocarBarraVertical(d.NUM));
+    r.SetCampo("COMPL", core::TrocarBarraVertical(d.COMPL));
+    r.SetCampo("BAIRRO", core::TrocarBarraVertical(d.BAIRRO));
     g.GravarRegistro(r);
 }
 
