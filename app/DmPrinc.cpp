@@ -100,6 +100,7 @@ void TdmPrinc::CarregarDadosErp() {
     cdsFil.Carregar(tr);
     parametrosCriados_ = true;
     CriarParametros(cdsParams, cdsFil, tr, ArquivoCopiaSalva(), opcoes_.hoje(), mensagens_);
+    cdsTiposFisc = CarregarTiposFiscais(tr, cdsParams.TIPOS_FISCAIS_INV_SELEC);
     configuracoes = core::LerConfiguracoesErp(tr);
     tr.Commit();
     iniciado_ = true;
@@ -142,6 +143,20 @@ void TdmPrinc::SalvarParametros(const std::vector<std::string>& tiposFiscaisSele
     for (const std::string& codigo : tiposFiscaisSelecionados) tipos += (tipos.empty() ? "" : "-") + codigo;
     cdsParams.TIPOS_FISCAIS_INV_SELEC = tipos.substr(0, core::LocalizarCampoParametro("TIPOS_FISCAIS_INV_SELEC")->tamanho);
     GravarCopiaSalva(ArquivoCopiaSalva(), cdsParams);
+}
+
+void TdmPrinc::SalvarParametros() {
+    std::vector<std::string> selecionados;
+    for (const TTipoFiscal& t : cdsTiposFisc)
+        if (t.SELEC) selecionados.push_back(t.COD_TA);
+    SalvarParametros(selecionados);
+}
+
+TFiltroTiposFiscais TdmPrinc::FiltroTiposFiscais() {
+    db::Transacao tr(Banco());
+    TFiltroTiposFiscais filtro = app::FiltroTiposFiscais(tr, cdsTiposFisc);
+    tr.Commit();
+    return filtro;
 }
 
 int64_t TdmPrinc::GerarArquivoSped(const std::string& arquivoUnificar) {

@@ -12,6 +12,7 @@
 
 #include "app/ConexaoFirebird.h"
 #include "app/ParametrosIni.h"
+#include "app/validacao/TiposFiscais.h"
 #include "core/ArmazemSped.h"
 #include "core/CachesErp.h"
 #include "core/ConfiguracoesErp.h"
@@ -80,6 +81,12 @@ public:
     // Ao sair: guarda os tipos fiscais escolhidos (códigos na ordem da lista) e grava a cópia
     // salva. Sem partida completa não há o que salvar e a cópia anterior fica.
     void SalvarParametros(const std::vector<std::string>& tiposFiscaisSelecionados);
+    // O mesmo com os tipos marcados em cdsTiposFisc.
+    void SalvarParametros();
+
+    // O filtro dos tipos marcados em cdsTiposFisc, com os tipos de produto acabado lidos de PARAM
+    // agora (a validação e o inventário o montam a cada uso).
+    TFiltroTiposFiscais FiltroTiposFiscais();
 
     // Uma geração com os parâmetros atuais; 'arquivoUnificar' em branco: nenhum. Devolve o número
     // de linhas do arquivo escrito; uma falha encerra a geração e segue para quem chamou.
@@ -93,6 +100,8 @@ public:
     core::ConfiguracoesErp configuracoes;
     core::ListaErros cdsErros;
     core::TProgresso progresso;
+    // Tipos fiscais do inventário com a escolha do usuário; a escolha vai à cópia salva ao sair.
+    ListaTiposFiscais cdsTiposFisc;
 
 private:
     void DataModuleCreate();

@@ -13,6 +13,7 @@ ParametrosIni LerParametrosIni(const std::filesystem::path& arquivo) {
     p.Chave = ini->Valor("Banco", "Chave", p.Chave);
     p.VersaoFirebird = ini->Valor("Banco", "VersaoFirebird", p.VersaoFirebird);
     p.DB = ini->Valor("Paths", "DB", p.DB);
+    p.URL = ini->Valor("ATUALIZACAO", "URL", p.URL);
     return p;
 }
 

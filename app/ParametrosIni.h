@@ -12,6 +12,7 @@ struct ParametrosIni {
     std::string Chave = "1";             // [Banco]: índice "1" a "8" da senha do banco
     std::string VersaoFirebird = "2.5";  // [Banco]: "3" escolhe a linha nova do driver
     std::string DB = "erro";             // [Paths]: banco do ERP quando o de acesso não informa
+    std::string URL;                     // [ATUALIZACAO]: serviço de atualização; vazio = não procura
 
     bool ModoServidor() const { return !HOST.empty(); }
 };

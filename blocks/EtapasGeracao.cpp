@@ -5,6 +5,7 @@
 #include "blocks/bloco0/Historico0175.h"
 #include "blocks/bloco0/Itens.h"
 #include "blocks/bloco0/UnidadesComerciais.h"
+#include "blocks/blocoC/BlocoC.h"
 #include "blocks/blocoE/BlocoE.h"
 #include "core/FechamentoBlocos.h"
 
@@ -26,7 +27,7 @@ std::vector<core::EtapaGeracao> EtapasGeracao() {
          [](core::Geracao& g) {
              if (g.params.DATA_INI >= DataHora::Data(2019, 1, 1)) GerarBlocoB(g);
          }},
-        {"bloco C", GerarC001},
+        {"bloco C", GerarBlocoC},
         {"bloco E", GerarBlocoE},
         {"bloco G",
          [](core::Geracao& g) {

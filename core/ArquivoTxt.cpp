@@ -99,11 +99,17 @@ int64_t GravarArquivoTxt(Geracao& g) {
     FazerBackup(arquivo);
 
     ArquivoTemporario saida(arquivo);
-    db::Consulta linhas(g.Leitura(), "select * from SPED_EFD where CHAVE_SE=:CHAVE order by ORDEM_SE");
+    // A linha vem convertida em VARCHAR pelo próprio banco, o que evita abrir um blob por linha;
+    // só uma linha que não caiba (nenhuma do leiaute chega perto) vem como blob.
+    db::Consulta linhas(g.Leitura(),
+                        "select case when octet_length(CONTEUDO_SE) <= 32000 then cast(CONTEUDO_SE as varchar(32000)) "
+                        "end as LINHA, case when octet_length(CONTEUDO_SE) > 32000 then CONTEUDO_SE end as LINHA_LONGA "
+                        "from SPED_EFD where CHAVE_SE=:CHAVE order by ORDEM_SE");
     linhas.Param("CHAVE", g.sped.ChaveGeracao());
     int64_t escritas = 0;
     while (linhas.Proximo()) {
-        saida.EscreverLinha(linhas["CONTEUDO_SE"].Texto());
+        const db::Campo curta = linhas["LINHA"];
+        saida.EscreverLinha(curta.Nulo() ? linhas["LINHA_LONGA"].Texto() : curta.Texto());
         ++escritas;
         g.progresso.Incrementar(1);
     }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "util/DataHora.h"
@@ -49,6 +50,11 @@ struct TRegE316 {
     double VR_OBRIGACAO = 0;
 };
 
+// cdsRegE510: IPI por (CFOP, CST_IPI), em décimos de milésimo.
+struct TRegE510 {
+    int64_t VL_CONT_IPI = 0, VL_BC_IPI = 0, VL_IPI = 0;
+};
+
 struct ResumosBlocoE {
     TotaisApuracaoICMS totais;
     // cdsRegE111: ajustes da apuração por (COD_AJ, DESCR_COMPL_AJ), VL_ICMS em décimos de milésimo.
@@ -57,6 +63,7 @@ struct ResumosBlocoE {
     std::map<std::string, TRegE313> E313;  // por CHAVE
     // Por (UF, DOCTO, COD_OBRIGACAO).
     std::map<std::tuple<std::string, std::string, std::string>, TRegE316> E316;
+    std::map<std::pair<std::string, std::string>, TRegE510> cdsRegE510;  // por CFOP, CST_IPI
 };
 
 // Valor monetário em décimos de milésimo, arredondado na quarta casa com empate para o par.

@@ -1,6 +1,7 @@
 #pragma once
 // Tabelas de trabalho de uma geração, esvaziadas por PrepararGeracao no início de cada execução,
 // e os comandos que a execução prepara uma vez só.
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -70,6 +71,14 @@ struct TUnidadesComerciais {
     std::map<std::string, std::set<std::string>, std::less<>> porProduto;  // PROD → UN_COMERCIAL
 };
 
+// cdsRegC190: resumo analítico do documento corrente por (CST_ICMS, CFOP, ALIQ_ICMS), a alíquota em
+// décimos de milésimo; os valores também. Esvaziado a cada documento.
+struct TRegC190 {
+    int64_t VL_OPR = 0, VL_BC_ICMS = 0, VL_ICMS = 0, VL_BC_ICMS_ST = 0, VL_ICMS_ST = 0, VL_RED_BC = 0, VL_IPI = 0;
+    std::string COD_OBS;
+};
+using ChaveC190 = std::tuple<std::string, std::string, int64_t>;
+
 struct TabelasGeracao {
     ConsultasGeracao consultas;
 
@@ -84,6 +93,8 @@ struct TabelasGeracao {
     std::map<std::string, TItem0200, std::less<>> cdsReg0200;        // COD_ITEM
     std::map<std::string, TItemResolvido, std::less<>> itensResolvidos;  // entrada do documento → resposta
     TUnidadesComerciais cdsUnComercNF;
+
+    std::map<ChaveC190, TRegC190> cdsRegC190;
 };
 
 }  // namespace core

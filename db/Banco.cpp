@@ -72,6 +72,20 @@ auto Chamar(C&& contexto, F&& f) {
 // "Verbo comando...": o verbo vem do código-fonte (UTF-8), o comando já está em Windows-1252.
 std::string Contexto(std::string_view verbo, std::string_view sql) { return util::W(verbo) + " " + Resumo(sql); }
 
+// Nomes de coluna comparados sem distinção de maiúsculas e sem alocar (são ASCII).
+struct MenorSemCaixa {
+    using is_transparent = void;
+    static char Maiuscula(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+    bool operator()(std::string_view a, std::string_view b) const {
+        const size_t n = std::min(a.size(), b.size());
+        for (size_t i = 0; i < n; ++i) {
+            const char x = Maiuscula(a[i]), y = Maiuscula(b[i]);
+            if (x != y) return x < y;
+        }
+        return a.size() < b.size();
+    }
+};
+
 std::string Maiusculas(std::string_view s) {
     std::string r(s);
     std::transform(r.begin(), r.end(), r.begin(), [](unsigned char c) { return std::toupper(c); });
@@ -414,7 +428,7 @@ struct Consulta::Rep {
     std::vector<Coluna> colunas;
     std::vector<unsigned char> bufSaida;
     std::vector<Campo::Rep> campos;
-    std::map<std::string, size_t> indiceColuna;
+    std::map<std::string, size_t, MenorSemCaixa> indiceColuna;
 
     ~Rep() { Liberar(); }
     void Liberar() {
@@ -447,7 +461,9 @@ void Consulta::Rep::MontarEntrada(ThrowStatusWrapper* st) {
         const Valor& v = valores[k];
         Forma& f = forma[i];
         if (const auto* s = std::get_if<std::string>(&v)) {
-            if (formaDeclarada[i].tipo == kBlob) {
+            // Texto para um blob vai como VARCHAR e o próprio Firebird cria o blob (bem mais
+            // barato que criar o blob pelo cliente); só o que não cabe num VARCHAR vai em segmentos.
+            if (formaDeclarada[i].tipo == kBlob && s->size() > kVarcharMaximo) {
                 f = formaDeclarada[i];
             } else {
                 if (s->size() > kVarcharMaximo)
@@ -561,7 +577,7 @@ Consulta::Consulta(Transacao& tr, std::string_view sql) : rep_(std::make_unique<
             c.comprimento = r.metaSaida->getLength(st, i);
             c.deslocamento = r.metaSaida->getOffset(st, i);
             c.deslocamentoNulo = r.metaSaida->getNullOffset(st, i);
-            r.indiceColuna.emplace(Maiusculas(c.nome), i);
+            r.indiceColuna.emplace(c.nome, i);
         }
         r.campos.resize(n);
         for (unsigned i = 0; i < n; ++i)
@@ -655,13 +671,13 @@ void Consulta::Fechar() {
 }
 
 Campo Consulta::operator[](std::string_view nome) const {
-    const auto it = rep_->indiceColuna.find(Maiusculas(nome));
+    const auto it = rep_->indiceColuna.find(nome);
     if (it == rep_->indiceColuna.end())
         throw ErroBanco(Contexto("Lendo", rep_->sql), "a coluna " + std::string(nome) + util::W(" não existe no resultado"));
     return Campo(&rep_->campos[it->second]);
 }
 
-bool Consulta::TemColuna(std::string_view nome) const { return rep_->indiceColuna.count(Maiusculas(nome)) > 0; }
+bool Consulta::TemColuna(std::string_view nome) const { return rep_->indiceColuna.find(nome) != rep_->indiceColuna.end(); }
 
 std::vector<std::string> Consulta::Colunas() const {
     std::vector<std::string> r;

@@ -6,6 +6,8 @@
 #include "app/Cifra.h"
 #include "app/Segredos.h"
 #include "erp/Esquema.h"
+#include "erp/demo/NotasSaidaDemo.h"
+#include "util/Datas.h"
 #include "util/Texto1252.h"
 
 extern const char* const kDadosDemo;
@@ -45,6 +47,9 @@ void CriarInstalacaoDemo(const OpcoesDemo& o) {
     {
         db::Banco erp = erp::CriarBancoErp(p, false);
         erp.ExecutarScript(util::W(kDadosDemo));
+        util::TData mes(o.hoje.Vazia() ? util::DataHora::Agora() : o.hoje);
+        mes.DecMes(1);
+        CriarNotasSaidaDemo(erp, mes.Valor(), o.escala);
     }
     p.banco = arquivos[1].string();
     {

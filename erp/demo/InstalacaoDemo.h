@@ -3,12 +3,15 @@
 // Parametros.Ini e Segredos.ini, numa pasta.
 #include <filesystem>
 
+#include "util/DataHora.h"
+
 namespace demo {
 
 struct OpcoesDemo {
     std::filesystem::path pasta;
     int escala = 1;           // multiplica o volume de documentos do mês
     bool substituir = false;  // apaga uma instalação de demonstração que já esteja na pasta
+    util::DataHora hoje{};    // os documentos caem no mês anterior a esta data; vazia = hoje
 };
 
 inline constexpr const char* kArquivoErp = "ERP.FDB";

@@ -1,11 +1,67 @@
-/* Notas fiscais de saída (NOTASAI, ITENSNS) e de entrada (NOTAENT, ENTRADAMP): por ora só as
-   colunas das chaves, das datas e das unidades comerciais dos itens. */
+/* Notas fiscais de saída (NOTASAI, ITENSNS, com os conhecimentos de frete ligados e o DIFAL dos
+   itens) e de entrada (NOTAENT, ENTRADAMP): por ora, nas entradas, só as colunas das chaves, das
+   datas e das unidades comerciais dos itens. */
 CREATE TABLE NOTASAI (
     FILIAL_NS INTEGER NOT NULL,
     DOCTO_NS  INTEGER NOT NULL,
     SERIE_NS  VARCHAR(3) NOT NULL,
+    /* Destinatário: letra do tipo (C, F, R, T) e número no cadastro. */
+    CLIFORREP_NS       VARCHAR(1),
+    CODIGO_NS          INTEGER,
+    EMISSAO_NS         TIMESTAMP,
+    DTSAIDA_NS         TIMESTAMP,
+    MODELO_DOC_NS      VARCHAR(2),
+    SERFISC_NS         VARCHAR(3),
+    DOCTO_FISCAL_NS    VARCHAR(9),
+    CHAVE_NFE_NS       VARCHAR(44),
+    ESPECIE_DOC_NS     VARCHAR(5),
+    NUM_PROTOC_NFE_NS  VARCHAR(20),
+    /* S saída, E entrada emitida pela empresa, C cancelada, N denegada, A emitida por terceiro. */
+    TPNOTA_NS          VARCHAR(1),
+    SITUACAO_NS        VARCHAR(1),
+    CODSTATUS_NFE_NS   VARCHAR(3),
+    FINALIDADE_NFE_NS  VARCHAR(1),
+    CNPJ_NS            VARCHAR(14),
+    UF_NS              VARCHAR(2),
+    INSCEST_NS         VARCHAR(20),
+    NATOPER_NS         VARCHAR(60),
+    CFOP_NS            VARCHAR(5),
+    OBSERVACOES_NS     BLOB SUB_TYPE TEXT,
+    VALOR_NS           NUMERIC(15,2),
+    VRMERC_NS          NUMERIC(15,2),
+    VRDESCTO_NS        NUMERIC(15,2),
+    VRDESCTOSUFRAMA_NS NUMERIC(15,2),
+    VRDESCTOPIS_NS     NUMERIC(15,2),
+    VRDESCTOCOFINS_NS  NUMERIC(15,2),
+    VRFRETE_NS         NUMERIC(15,2),
+    VRSEGURO_NS        NUMERIC(15,2),
+    VRDESPESA_NS       NUMERIC(15,2),
+    BICMS_NS           NUMERIC(15,2),
+    VRICMS_NS          NUMERIC(15,2),
+    BSUBSTICM_NS       NUMERIC(15,2),
+    VALSUBSTICM_NS     NUMERIC(15,2),
+    VRIPI_NS           NUMERIC(15,2),
+    VALORPIS_NS        NUMERIC(15,2),
+    VALORCOFINS_NS     NUMERIC(15,2),
+    PRAZO_NS           VARCHAR(40),
+    NUMPARC_NS         INTEGER,
+    INDPAG_XML_NS      VARCHAR(1),
+    /* Transporte: TRANSP_NS é o CODIGO da transportadora em FORNECEDOR. */
+    TPFRETE_NS         VARCHAR(1),
+    TRANSP_NS          INTEGER,
+    PLACA_NS           VARCHAR(8),
+    PLACA_UF_NS        VARCHAR(2),
+    QTVOLUME_NS        NUMERIC(15,3),
+    PESOB_NS           NUMERIC(15,3),
+    PESOL_NS           NUMERIC(15,3),
+    FRETEICMS_NS       NUMERIC(15,2),
+    VRICMFRETE_NS      NUMERIC(15,2),
+    BICMFRETE_NS       NUMERIC(15,2),
+    ALIQICMFRETE_NS    NUMERIC(5,2),
     CONSTRAINT PK_NOTASAI PRIMARY KEY (FILIAL_NS, DOCTO_NS, SERIE_NS)
 );
+/* A ordem das notas na geração: lida pelo índice, sem ordenar o mês inteiro. */
+CREATE INDEX IX_NOTASAI_FILIAL_EMISSAO ON NOTASAI (FILIAL_NS, EMISSAO_NS, DOCTO_NS, SERIE_NS);
 
 CREATE TABLE ITENSNS (
     FILIAL_SA     INTEGER NOT NULL,
@@ -16,6 +72,47 @@ CREATE TABLE ITENSNS (
     COD_PROD_SA   VARCHAR(8),
     COD_MPRIMA_SA INTEGER,
     UN_SA         VARCHAR(6),
+    PROD_SA                 VARCHAR(30),
+    COD_PADRON_SA           VARCHAR(10),
+    TAMANHO_SA              VARCHAR(10),
+    COR_MPRIMA_SA           VARCHAR(10),
+    ID_PROD_ITEM_ESTOQUE_SA INTEGER,
+    DESC_SA                 VARCHAR(120),
+    INFAD_SA                VARCHAR(500),
+    QTDE_SA                 NUMERIC(15,5),
+    QTDE_REAL_SA            NUMERIC(15,5),
+    PRECO_SA                NUMERIC(15,6),
+    PRREAL_SA               NUMERIC(15,2),
+    VRDESCTO_SA             NUMERIC(15,2),
+    VRDESCTO_SUFRAMA_SA     NUMERIC(15,2),
+    VRDESCTO_SUF_PIS_SA     NUMERIC(15,2),
+    VRDESCTO_SUF_COFINS_SA  NUMERIC(15,2),
+    VRFRETE_SA              NUMERIC(15,2),
+    VRSEGURO_SA             NUMERIC(15,2),
+    VRDESPESA_SA            NUMERIC(15,2),
+    /* CST do ICMS com três caracteres: origem e os dois algarismos da tributação. */
+    CST_SA                  VARCHAR(3),
+    CFOP_SA                 VARCHAR(5),
+    BICM_SA                 NUMERIC(15,2),
+    ALIQICM_SA              NUMERIC(5,2),
+    VRICM_SA                NUMERIC(15,2),
+    BASE_ICMS_SUBST_SA      NUMERIC(15,2),
+    ALIQ_ICMS_SUBST_SA      NUMERIC(5,2),
+    VALOR_ICMS_SUBST_SA     NUMERIC(15,2),
+    CST_IPI_SA              VARCHAR(3),
+    CODTRIB_IPI_SA          VARCHAR(3),
+    BASECALCIPI_SA          NUMERIC(15,2),
+    ALIQIPI_SA              NUMERIC(5,2),
+    VRIPI_SA                NUMERIC(15,2),
+    CST_PIS_SA              VARCHAR(3),
+    ALIQ_PIS_SA             NUMERIC(7,4),
+    VALOR_PIS_SA            NUMERIC(15,2),
+    CST_COFINS_SA           VARCHAR(3),
+    ALIQ_COFINS_SA          NUMERIC(7,4),
+    VALOR_COFINS_SA         NUMERIC(15,2),
+    BCALC_PIS_COFINS_SA     NUMERIC(15,2),
+    BCALC_SUF_ICMS_SA       NUMERIC(15,2),
+    ALIQ_SUF_ICMS_SA        NUMERIC(5,2),
     CONSTRAINT PK_ITENSNS PRIMARY KEY (FILIAL_SA, DOCTO_SA, SERIE_SA, ITEM_SA)
 );
 CREATE INDEX IX_ITENSNS_DATA ON ITENSNS (DATA_SA);
@@ -42,3 +139,40 @@ CREATE TABLE ENTRADAMP (
     CONSTRAINT PK_ENTRADAMP PRIMARY KEY (FILIAL_EMP, FORNEC_EMP, DOCTO_EMP, SERIE_EMP, ITEM_EMP)
 );
 CREATE INDEX IX_ENTRADAMP_DATA ON ENTRADAMP (DATA_EMP);
+
+/* Conhecimentos de frete (notas de entrada da transportadora) ligados às notas fiscais. */
+CREATE TABLE FRETE_NOTAFISCAL (
+    FILIALFRETE_FN INTEGER NOT NULL,
+    TRANSPFRETE_FN INTEGER NOT NULL,
+    DOCTOFRETE_FN  INTEGER NOT NULL,
+    SERIEFRETE_FN  VARCHAR(3) NOT NULL,
+    TIPONOTA_FN    VARCHAR(1) NOT NULL,  /* S nota de saída, E nota de entrada */
+    FILIALNOTA_FN  INTEGER NOT NULL,
+    DOCTONOTA_FN   INTEGER NOT NULL,
+    SERIENOTA_FN   VARCHAR(3) NOT NULL,
+    CONSTRAINT PK_FRETE_NOTAFISCAL PRIMARY KEY (FILIALFRETE_FN, TRANSPFRETE_FN, DOCTOFRETE_FN, SERIEFRETE_FN,
+        TIPONOTA_FN, FILIALNOTA_FN, DOCTONOTA_FN, SERIENOTA_FN)
+);
+CREATE INDEX IX_FRETE_NOTAFISCAL_NOTA ON FRETE_NOTAFISCAL (FILIALNOTA_FN, DOCTONOTA_FN, SERIENOTA_FN);
+
+/* Partilha do ICMS das vendas a consumidor final de outra UF (EC 87/2015), por item. */
+CREATE TABLE ITENSNS_ICMS_DIFAL (
+    FILIAL_ID               INTEGER NOT NULL,
+    DOCTO_ID                INTEGER NOT NULL,
+    SERIE_ID                VARCHAR(3) NOT NULL,
+    ITEM_ID                 INTEGER NOT NULL,
+    BASE_ICMS_UF_DEST_ID    NUMERIC(15,2),
+    ALIQ_ICMS_UF_DEST_ID    NUMERIC(5,2),
+    VALOR_FUNDO_COMB_POB_ID NUMERIC(15,2),
+    VALOR_ICMS_UF_DEST_ID   NUMERIC(15,2),
+    VALOR_ICMS_UF_REMET_ID  NUMERIC(15,2),
+    CONSTRAINT PK_ITENSNS_ICMS_DIFAL PRIMARY KEY (FILIAL_ID, DOCTO_ID, SERIE_ID, ITEM_ID)
+);
+
+/* Unidades da federação com os códigos de receita do DIFAL e do FCP. */
+CREATE TABLE UFS (
+    UF_UF                    VARCHAR(2) NOT NULL PRIMARY KEY,
+    NOME_UF                  VARCHAR(40),
+    COD_RECEITA_DEB_DIFAL_UF VARCHAR(10),
+    COD_RECEITA_FCP_UF       VARCHAR(10)
+);

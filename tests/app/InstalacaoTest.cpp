@@ -23,6 +23,7 @@ TEST(ParametrosIniTest, SemArquivoValemOsPadroes) {
     EXPECT_EQ(p.Chave, "1");
     EXPECT_EQ(p.VersaoFirebird, "2.5");
     EXPECT_EQ(p.DB, "erro");
+    EXPECT_EQ(p.URL, "");
 }
 
 TEST(ParametrosIniTest, LeAsChavesSemDistinguirMaiusculas) {
@@ -30,13 +31,15 @@ TEST(ParametrosIniTest, LeAsChavesSemDistinguirMaiusculas) {
     inst.GravarIni(
         "; instalação da matriz\r\n"
         "[PATHS]\r\nacesso = servidor:C:\\Dados\\ACESSO.FDB\r\nDb=C:\\Dados\\ERP.FDB\r\n"
-        "[banco]\r\nCHAVE=3\r\nVersaoFirebird=\"3\"\r\n");
+        "[banco]\r\nCHAVE=3\r\nVersaoFirebird=\"3\"\r\n"
+        "[Atualizacao]\r\nurl=http://atualiza.exemplo:8081\r\n");
     const app::ParametrosIni p = app::LerParametrosIni(inst.Pasta() / "Parametros.Ini");
     EXPECT_FALSE(p.ModoServidor());
     EXPECT_EQ(p.ACESSO, "servidor:C:\\Dados\\ACESSO.FDB");
     EXPECT_EQ(p.DB, "C:\\Dados\\ERP.FDB");
     EXPECT_EQ(p.Chave, "3");
     EXPECT_EQ(p.VersaoFirebird, "3");
+    EXPECT_EQ(p.URL, "http://atualiza.exemplo:8081");
 }
 
 TEST(ArquivoIniTest, RegrasDoWindows) {

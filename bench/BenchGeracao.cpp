@@ -1,0 +1,131 @@
+// Mede uma geração inteira sobre a demonstração em escala (notas de saída com C170): tempo, linhas
+// por segundo e pico de memória, e o piso medido na mesma execução: ler as mesmas linhas de origem
+// com uma consulta por tabela e escrever um arquivo do mesmo tamanho.
+//   bench_geracao [escala]   (padrão 100: cerca de 100.000 notas com cinco itens)
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/DmPrinc.h"
+#include "core/ArquivoTxt.h"
+#include "erp/demo/InstalacaoDemo.h"
+#include "util/Datas.h"
+#include "util/Mensagens.h"
+#include "util/Texto1252.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SemMensagens : public util::CaixaMensagem {
+    void Alerta(const std::string& m) override { std::fprintf(stderr, "%s\n", util::Cp1252ParaUtf8(m).c_str()); }
+    void Informacao(const std::string&) override {}
+    bool Confirmacao(const std::string&, bool) override { return true; }
+    void Erro(const std::string& m, const std::string&) override {
+        std::fprintf(stderr, "%s\n", util::Cp1252ParaUtf8(m).c_str());
+    }
+};
+
+using Relogio = std::chrono::steady_clock;
+double Segundos(Relogio::time_point inicio) { return std::chrono::duration<double>(Relogio::now() - inicio).count(); }
+
+// Pico de memória (VmHWM) desde o último ZerarPico, em MB.
+long PicoMB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string linha; std::getline(status, linha);)
+        if (linha.rfind("VmHWM:", 0) == 0) return std::stol(linha.substr(6)) / 1024;
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return uso.ru_maxrss / 1024;
+}
+void ZerarPico() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+// O piso: cada tabela de origem lida numa consulta só, todas as colunas convertidas em texto, e um
+// arquivo do mesmo tamanho escrito linha a linha.
+double MedirPiso(db::Banco& banco, const core::TParametros& p, uintmax_t bytes, const fs::path& arquivo) {
+    const auto inicio = Relogio::now();
+    {
+        db::Transacao tr(banco);
+        const char* consultas[] = {
+            "select * from NOTASAI where FILIAL_NS = 1 and EMISSAO_NS >= :DATA_INI and EMISSAO_NS <= :DATA_FIM",
+            "select * from ITENSNS where FILIAL_SA = 1 and DATA_SA >= :DATA_INI and DATA_SA <= :DATA_FIM",
+        };
+        size_t tamanho = 0;
+        for (const char* sql : consultas) {
+            db::Consulta q(tr, sql);
+            q.Param("DATA_INI", util::DataHoraSql(p.DATA_INI, 0, 0, 0))
+                .Param("DATA_FIM", util::DataHoraSql(p.DATA_FIM, 23, 59, 59));
+            const std::vector<std::string> colunas = q.Colunas();
+            while (q.Proximo())
+                for (const std::string& c : colunas) tamanho += q[c].Texto().size();
+        }
+        if (tamanho == 0) std::fprintf(stderr, "o piso não leu nada\n");
+    }
+    std::ofstream f(arquivo, std::ios::binary | std::ios::trunc);
+    const std::string linha = "|C170|1|1010||2,00000|PC|1000,00|0,00|0|000|5101|000001|1000,00|18,00|180,00|\r\n";
+    for (uintmax_t escritos = 0; escritos < bytes; escritos += linha.size()) f << linha;
+    f.close();
+    return Segundos(inicio);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int escala = argc > 1 ? std::stoi(argv[1]) : 100;
+    const fs::path pasta = fs::temp_directory_path() / ("efd-bench-geracao-" + std::to_string(getpid()));
+    auto inicio = Relogio::now();
+    demo::CriarInstalacaoDemo({pasta, escala, true});
+    std::printf("Demonstração na escala %d criada em %.1f s\n", escala, Segundos(inicio));
+
+    SemMensagens mensagens;
+    int rc = 0;
+    {
+        app::OpcoesInicio opcoes;
+        opcoes.pastaInstalacao = pasta;
+        app::TdmPrinc dm(opcoes, mensagens);
+        core::TParametros& p = dm.cdsParams;
+        dm.DefinirFilial(1);
+        util::TData mes(util::DataHora::Agora());
+        mes.DecMes(1);
+        p.DATA_INI = mes.PrimeiroDia().SoData();
+        p.DATA_FIM = mes.UltimoDia().SoData();
+        p.GERAR_SAIDAS = "S";
+        p.GERAR_C170_SAI = "S";
+        p.DIR_GERACAO = (pasta / "SPED_EFD").string();
+        fs::create_directories(p.DIR_GERACAO);
+
+        // Tempo de cada etapa pela legenda do progresso.
+        std::string legenda;
+        auto inicioEtapa = Relogio::now();
+        dm.progresso.DefinirCallback([&](const core::TProgresso& pr) {
+            if (pr.Texto == legenda) return;
+            if (!legenda.empty())
+                std::printf("  %-45s %6.1f s\n", util::Cp1252ParaUtf8(legenda).c_str(), Segundos(inicioEtapa));
+            legenda = pr.Texto;
+            inicioEtapa = Relogio::now();
+        });
+
+        ZerarPico();
+        inicio = Relogio::now();
+        const int64_t linhas = dm.GerarArquivoSped("");
+        const double tempo = Segundos(inicio);
+        if (!legenda.empty())
+            std::printf("  %-45s %6.1f s\n", util::Cp1252ParaUtf8(legenda).c_str(), Segundos(inicioEtapa));
+        const long pico = PicoMB();
+        const uintmax_t bytes = fs::file_size(core::NomeArquivoSped(p));
+
+        const double piso = MedirPiso(dm.Banco(), p, bytes, pasta / "PISO.TXT");
+        std::printf("Geração:  %lld linhas (%ju bytes) em %.1f s, %.0f linhas/s, pico de memória %ld MB\n",
+                    static_cast<long long>(linhas), bytes, tempo, linhas / tempo, pico);
+        std::printf("Piso:     %.1f s (ler as notas e os itens numa consulta cada e escrever o mesmo volume)\n", piso);
+        std::printf("Razão:    %.1f vezes o piso\n", tempo / piso);
+        if (!dm.cdsErros.Vazia()) std::printf("Erros de dados na geração: %zu\n", dm.cdsErros.Quantidade());
+    }
+    fs::remove_all(pasta);
+    return rc;
+}

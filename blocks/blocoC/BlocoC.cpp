@@ -1,0 +1,17 @@
+// Bloco C na ordem de gravação: saídas, entradas e o C001, que depende das linhas já gravadas
+// (o número de ordem o põe no começo do bloco).
+#include "blocks/blocoC/BlocoC.h"
+
+#include "blocks/BlocosSemConteudo.h"
+#include "blocks/blocoC/NotasSaida.h"
+#include "core/Geracao.h"
+
+namespace blocks {
+
+void GerarBlocoC(core::Geracao& g) {
+    if (g.params.GERAR_SAIDAS == "S") GerarNotasSaida(g);
+    // As notas de entrada entram aqui quando GERAR_ENTRADAS for "S".
+    GerarC001(g);
+}
+
+}  // namespace blocks
