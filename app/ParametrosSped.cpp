@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/TextoData.h"
+#include "util/TextoData.h"
 #include "core/ParametrosErp.h"
 #include "util/Texto1252.h"
 
@@ -96,7 +96,7 @@ T& Membro(core::TParametros& p, const Leitura& l) {
 
 util::DataHora Data(const Leitura& l, const std::string& valor) {
     if (valor.empty()) return {};
-    const auto d = l.conversao == C::Data ? LerDataHora(valor) : LerData(valor);
+    const auto d = l.conversao == C::Data ? util::LerDataHora(valor) : util::LerData(valor);
     if (!d)
         throw ErroConversaoParametro(util::W("O parâmetro ") + l.grupo + "/" + l.chave +
                                      util::W(" da tabela PARAM tem o valor \"") + valor +

@@ -1,6 +1,6 @@
 #include "app/ReacoesParametros.h"
 
-#include "app/TextoData.h"
+#include "util/TextoData.h"
 #include "util/Documentos.h"
 #include "util/Texto1252.h"
 
@@ -34,7 +34,7 @@ void DefinirMesAnoInventario(core::TParametros& params, std::string_view mesAno)
         params.MES_ANO_INVENTARIO.clear();
         return;
     }
-    const auto primeiroDia = LerData("01/" + std::string(mesAno));
+    const auto primeiroDia = util::LerData("01/" + std::string(mesAno));
     if (!primeiroDia || mesAno.size() > 7) throw MesAnoInventarioInvalido();
     params.MES_ANO_INVENTARIO = std::string(mesAno);
     params.DATA_INVENTARIO = util::DataHora::Data(primeiroDia->ano, primeiroDia->mes,

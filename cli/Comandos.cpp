@@ -19,6 +19,7 @@
 #include "report/RenderizadorTexto.h"
 #include "util/Datas.h"
 #include "util/Texto1252.h"
+#include "util/TextoData.h"
 
 namespace fs = std::filesystem;
 
@@ -39,12 +40,10 @@ app::OpcoesInicio Inicio(const fs::path& pasta) {
 }
 
 util::DataHora LerData(const std::string& texto, const char* opcao) {
-    int d = 0, m = 0, a = 0;
-    char resto = 0;
-    if (std::sscanf(texto.c_str(), "%d/%d/%d%c", &d, &m, &a, &resto) != 3 || m < 1 || m > 12 || a < 1900 ||
-        d < 1 || d > util::DiasNoMes(a, m))
+    const std::optional<util::DataHora> data = util::LerData(texto);
+    if (!data || data->ano < 1900)
         throw UsoIncorreto(fmt::format("{}: data inválida \"{}\" (use dd/mm/aaaa)", opcao, texto));
-    return util::DataHora::Data(a, m, d);
+    return *data;
 }
 
 void Escolha(std::string& campo, const std::string& valor, std::initializer_list<const char*> validos,

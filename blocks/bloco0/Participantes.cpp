@@ -5,12 +5,12 @@
 
 #include <fmt/format.h>
 
-#include <charconv>
 #include <optional>
 #include <stdexcept>
 
 #include "blocks/bloco0/Historico0175.h"
 #include "core/Formatacao.h"
+#include "util/TextoData.h"
 #include "core/Geracao.h"
 #include "util/Texto1252.h"
 
@@ -110,16 +110,11 @@ std::optional<T0150> LerFilial(const core::Geracao& g) {
 // Data "dd/mm/aaaa" de DT_INI_COD_PARTICIPANTE_CNPJ; vazia quando o parâmetro está vazio.
 DataHora DataInicioCodigoCnpj(const std::string& texto) {
     if (texto.empty()) return {};
-    int dia = 0, mes = 0, ano = 0;
-    auto ler = [&](size_t pos, size_t n, int& v) {
-        const char* ini = texto.data() + pos;
-        return pos + n <= texto.size() && std::from_chars(ini, ini + n, v).ptr == ini + n;
-    };
-    if (texto.size() != 10 || texto[2] != '/' || texto[5] != '/' || !ler(0, 2, dia) || !ler(3, 2, mes) ||
-        !ler(6, 4, ano) || mes < 1 || mes > 12 || dia < 1 || dia > util::DiasNoMes(ano, mes))
+    const std::optional<DataHora> data = util::LerData(texto);
+    if (!data)
         throw std::runtime_error(util::W("O parâmetro DT_INI_COD_PARTICIPANTE_CNPJ não é uma data válida (\"") +
                                  texto + util::W("\"). Corrija-o no editor de parâmetros."));
-    return DataHora::Data(ano, mes, dia);
+    return *data;
 }
 
 std::string CodigoPorDocumento(const T0150& d, const std::string& codPart) {

@@ -5,12 +5,12 @@
 
 #include "util/DataHora.h"
 
-namespace app {
+namespace util {
 
 // "dd/mm/aaaa" (dia e mês com um ou dois dígitos, ano com quatro); nullopt quando não é uma data
 // que existe.
-std::optional<util::DataHora> LerData(std::string_view texto);
+std::optional<DataHora> LerData(std::string_view texto);
 // LerData seguida, opcionalmente, de " hh:mm" ou " hh:mm:ss".
-std::optional<util::DataHora> LerDataHora(std::string_view texto);
+std::optional<DataHora> LerDataHora(std::string_view texto);
 
-}  // namespace app
+}  // namespace util

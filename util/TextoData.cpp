@@ -1,6 +1,6 @@
-#include "app/TextoData.h"
+#include "util/TextoData.h"
 
-namespace app {
+namespace util {
 
 namespace {
 
@@ -21,25 +21,25 @@ bool Consumir(std::string_view& texto, char c) {
 }
 
 // Lê a data do começo do texto e a consome.
-std::optional<util::DataHora> Data(std::string_view& texto) {
+std::optional<DataHora> Data(std::string_view& texto) {
     const auto dia = Numero(texto, 1, 2);
     if (!dia || !Consumir(texto, '/')) return std::nullopt;
     const auto mes = Numero(texto, 1, 2);
     if (!mes || !Consumir(texto, '/')) return std::nullopt;
     const auto ano = Numero(texto, 4, 4);
-    if (!ano || *ano < 1 || *mes < 1 || *mes > 12 || *dia < 1 || *dia > util::DiasNoMes(*ano, *mes))
+    if (!ano || *ano < 1 || *mes < 1 || *mes > 12 || *dia < 1 || *dia > DiasNoMes(*ano, *mes))
         return std::nullopt;
-    return util::DataHora::Data(*ano, *mes, *dia);
+    return DataHora::Data(*ano, *mes, *dia);
 }
 
 }  // namespace
 
-std::optional<util::DataHora> LerData(std::string_view texto) {
+std::optional<DataHora> LerData(std::string_view texto) {
     auto d = Data(texto);
     return d && texto.empty() ? d : std::nullopt;
 }
 
-std::optional<util::DataHora> LerDataHora(std::string_view texto) {
+std::optional<DataHora> LerDataHora(std::string_view texto) {
     auto d = Data(texto);
     if (!d || texto.empty()) return d;
     if (!Consumir(texto, ' ')) return std::nullopt;
@@ -57,4 +57,4 @@ std::optional<util::DataHora> LerDataHora(std::string_view texto) {
     return d->ComHora(*h, *mi, s);
 }
 
-}  // namespace app
+}  // namespace util
