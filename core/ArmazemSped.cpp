@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
+
 #include "util/DataHora.h"
 #include "util/Texto1252.h"
 
@@ -52,8 +54,10 @@ void ArmazemSped::IniciarGeracao() {
             "values (:CHAVE_SE, :ORDEM_SE, :COD_REG_SE, :CONTEUDO_SE, :CHAVE_AGRUP_SE, :DATA_GERACAO_SE)");
     }
     chavesGravadas_.clear();
+    linhasPorCodigo_.clear();
     contador_ = 0;
     linhas_ = 0;
+    maiorLinha_ = 0;
     pendentes_ = 0;
     inventarioImportado_ = false;
 }
@@ -145,6 +149,14 @@ int ArmazemSped::BaseOrdem(std::string_view c) {
     return 0;
 }
 
+int64_t ArmazemSped::LinhasComPrefixo(std::string_view prefixo) const {
+    int64_t total = 0;
+    for (auto it = linhasPorCodigo_.lower_bound(prefixo); it != linhasPorCodigo_.end() && it->first.starts_with(prefixo);
+         ++it)
+        total += it->second;
+    return total;
+}
+
 int ArmazemSped::OrdemRegistro(std::string_view codigo) { return BaseOrdem(codigo) + ++contador_; }
 
 void ArmazemSped::GravarRegistro(const TRegistroEFD& registro) {
@@ -182,7 +194,12 @@ void ArmazemSped::Inserir(std::string_view codigo, std::string_view linha, const
         throw;
     }
     if (!chave.empty()) chavesGravadas_.insert(ChaveDoConjunto(codigo, chave));
+    const std::string_view codigoGravado = codigo.substr(0, 10);
+    auto contagem = linhasPorCodigo_.find(codigoGravado);
+    if (contagem == linhasPorCodigo_.end()) contagem = linhasPorCodigo_.emplace(codigoGravado, 0).first;
+    ++contagem->second;
     ++linhas_;
+    maiorLinha_ = std::max(maiorLinha_, linha.size());
     if (++pendentes_ >= tamanhoLote_) ConfirmarGravacao();
 }
 

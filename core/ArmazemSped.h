@@ -5,6 +5,7 @@
 // A transação da geração reserva SPED_EFD para escrita protegida: enquanto uma geração corre,
 // outra no mesmo banco é recusada em vez de apagar as linhas da primeira.
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -53,6 +54,12 @@ public:
     int ChaveGeracao() const { return chave_; }
     bool InventarioImportado() const { return inventarioImportado_; }
     int64_t LinhasGravadas() const { return linhas_; }
+    // Tamanho em bytes da maior linha desta geração.
+    size_t MaiorLinha() const { return maiorLinha_; }
+    // Linhas desta geração cujo código começa com 'prefixo' ("" conta todas).
+    int64_t LinhasComPrefixo(std::string_view prefixo) const;
+    // Linhas desta geração por código de registro, na ordem dos códigos.
+    const std::map<std::string, int64_t, std::less<>>& LinhasPorCodigo() const { return linhasPorCodigo_; }
     // Transação da geração: quem precisa ler as linhas desta geração (contagens, arquivo) usa esta.
     db::Transacao& Transacao();
 
@@ -67,9 +74,11 @@ private:
     std::unique_ptr<db::Transacao> tr_;
     std::unique_ptr<db::Consulta> insert_;
     std::unordered_set<std::string> chavesGravadas_;  // código + '|' + chave de agrupamento
+    std::map<std::string, int64_t, std::less<>> linhasPorCodigo_;
     int chave_ = 0;
     int contador_ = 0;
     int64_t linhas_ = 0;
+    size_t maiorLinha_ = 0;
     int pendentes_ = 0;
     int tamanhoLote_ = 20000;
     bool inventarioImportado_ = false;

@@ -87,10 +87,7 @@ private:
 };
 
 int64_t GravarArquivoTxt(Geracao& g) {
-    db::Consulta conta(g.Leitura(), "select count(*) as QTREG from SPED_EFD where CHAVE_SE=:CHAVE");
-    conta.Param("CHAVE", g.sped.ChaveGeracao());
-    conta.Proximo();
-    g.progresso.IniciarEtapa("Gravando registros no arquivo TXT ...", static_cast<int>(conta["QTREG"].Inteiro()));
+    g.progresso.IniciarEtapa("Gravando registros no arquivo TXT ...", static_cast<int>(g.sped.LinhasGravadas()));
 
     const fs::path arquivo = NomeArquivoSped(g.params);
     std::error_code ec;
@@ -99,17 +96,23 @@ int64_t GravarArquivoTxt(Geracao& g) {
     FazerBackup(arquivo);
 
     ArquivoTemporario saida(arquivo);
-    // A linha vem convertida em VARCHAR pelo próprio banco, o que evita abrir um blob por linha;
-    // só uma linha que não caiba (nenhuma do leiaute chega perto) vem como blob.
-    db::Consulta linhas(g.Leitura(),
-                        "select case when octet_length(CONTEUDO_SE) <= 32000 then cast(CONTEUDO_SE as varchar(32000)) "
-                        "end as LINHA, case when octet_length(CONTEUDO_SE) > 32000 then CONTEUDO_SE end as LINHA_LONGA "
-                        "from SPED_EFD where CHAVE_SE=:CHAVE order by ORDEM_SE");
+    // A linha vem convertida em VARCHAR pelo próprio banco, o que evita abrir um blob por linha. Só
+    // quando a geração tem linha maior que o VARCHAR (descrições muito grandes) a leitura traz as
+    // longas como blob; ela custa bem mais, por testar o tamanho de cada linha.
+    constexpr size_t kMaiorVarchar = 2000;
+    const bool comLongas = g.sped.MaiorLinha() > kMaiorVarchar;
+    const std::string selecao =
+        !comLongas
+            ? fmt::format("select cast(CONTEUDO_SE as varchar({})) as LINHA", kMaiorVarchar)
+            : fmt::format("select case when octet_length(CONTEUDO_SE) <= {0} then cast(CONTEUDO_SE as varchar({0})) "
+                          "end as LINHA, case when octet_length(CONTEUDO_SE) > {0} then CONTEUDO_SE end as LINHA_LONGA",
+                          kMaiorVarchar);
+    db::Consulta linhas(g.Leitura(), selecao + " from SPED_EFD where CHAVE_SE=:CHAVE order by ORDEM_SE");
     linhas.Param("CHAVE", g.sped.ChaveGeracao());
     int64_t escritas = 0;
     while (linhas.Proximo()) {
         const db::Campo curta = linhas["LINHA"];
-        saida.EscreverLinha(curta.Nulo() ? linhas["LINHA_LONGA"].Texto() : curta.Texto());
+        saida.EscreverLinha(comLongas && curta.Nulo() ? linhas["LINHA_LONGA"].Texto() : curta.Texto());
         ++escritas;
         g.progresso.Incrementar(1);
     }

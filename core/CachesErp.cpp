@@ -86,6 +86,7 @@ void CachesErp::Carregar(db::Transacao& tr) {
     CarregarPares(tr, "select CST_PF, DIREITO_CRED_PF from CST_PIS_COFINS order by CST_PF", "CST_PF",
                   "DIREITO_CRED_PF", cdsCstPisCofins);
     CarregarCFOP(tr, cdsCFOP);
+    for (const auto& [chave, regra] : cdsCFOP) contaCfopMenorFilial.try_emplace(chave.second, regra.CODCONTAB_SPED_CF);
     CarregarObsFiscal(tr, cdsObsFiscal);
     CarregarPares(tr, "select COD_TA, DESC_TA from TABELA where NUM_TA='07'", "COD_TA", "DESC_TA", cdsTabUN);
     CarregarPares(tr, "select COD_TA, DESC_TA from TABELA where NUM_TA='23'", "COD_TA", "DESC_TA", cdsTabCor);

@@ -54,6 +54,7 @@ struct CachesErp {
     std::map<std::tuple<std::string, std::string, int>, double> cdsConversaoUN;  // UN_CV;UN_RESULT_CV;MPRIMA_CV → FATOR_CV
     PorTexto<std::string> cdsCstPisCofins;                                        // CST_PF → DIREITO_CRED_PF
     std::map<std::pair<int, std::string>, TCfop> cdsCFOP;                         // FILIAL_CF;CFOP_CF
+    PorTexto<std::string> contaCfopMenorFilial;  // CFOP_CF → CODCONTAB_SPED_CF da filial de menor código
     PorTexto<TObsFiscal> cdsObsFiscal;                                            // COD_OB
     PorTexto<std::string> cdsTabUN;                                               // TABELA 07: COD_TA → DESC_TA
     PorTexto<std::string> cdsTabCor;                                              // TABELA 23: COD_TA → DESC_TA

@@ -1,8 +1,7 @@
 #include "core/FechamentoBlocos.h"
 
+#include <map>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "core/Formatacao.h"
 #include "core/Geracao.h"
@@ -10,11 +9,7 @@
 namespace core {
 
 int ContarLinhasBloco(Geracao& g, std::string_view prefixo) {
-    db::Consulta q(g.Leitura(),
-                   "select count(*) as QTDE_REG from SPED_EFD where CHAVE_SE=:CHAVE and COD_REG_SE like :BLOCO");
-    q.Param("CHAVE", g.sped.ChaveGeracao()).Param("BLOCO", std::string(prefixo) + "%");
-    q.Proximo();
-    return static_cast<int>(q["QTDE_REG"].Inteiro()) + 1;
+    return static_cast<int>(g.sped.LinhasComPrefixo(prefixo)) + 1;
 }
 
 static void GravarFechamento(Geracao& g, const char* reg, const char* campo, int quantidade) {
@@ -22,16 +17,6 @@ static void GravarFechamento(Geracao& g, const char* reg, const char* campo, int
     r.SetCampo("REG", reg);
     r.SetCampo(campo, FormatarValor(static_cast<double>(quantidade), 0));
     g.GravarRegistro(r);
-}
-
-static std::vector<std::pair<std::string, int>> ResumoRegistros(Geracao& g) {
-    db::Consulta q(g.Leitura(),
-                   "select COD_REG_SE, count(*) as QTREG from SPED_EFD where CHAVE_SE=:CHAVE "
-                   "group by COD_REG_SE order by COD_REG_SE");
-    q.Param("CHAVE", g.sped.ChaveGeracao());
-    std::vector<std::pair<std::string, int>> resumo;
-    while (q.Proximo()) resumo.emplace_back(q["COD_REG_SE"].Texto(), static_cast<int>(q["QTREG"].Inteiro()));
-    return resumo;
 }
 
 void FecharArquivo(Geracao& g) {
@@ -46,14 +31,15 @@ void FecharArquivo(Geracao& g) {
         r9900.SetCampo("QTD_REG_BLC", FormatarValor(static_cast<double>(quantidade), 0));
         g.GravarRegistro(r9900);
     };
-    const auto resumo = ResumoRegistros(g);
-    for (const auto& [codigo, quantidade] : resumo) gravar9900(codigo, quantidade);
+    // Cópia: os 9900 gravados aqui entram na contagem do armazém.
+    const std::map<std::string, int64_t, std::less<>> resumo = g.sped.LinhasPorCodigo();
+    for (const auto& [codigo, quantidade] : resumo) gravar9900(codigo, static_cast<int>(quantidade));
     gravar9900("9900", static_cast<int>(resumo.size()) + 3);
     gravar9900("9990", 1);
     gravar9900("9999", 1);
 
     GravarFechamento(g, "9990", "QTD_LIN_9", ContarLinhasBloco(g, "9") + 1);
-    GravarFechamento(g, "9999", "QTD_LIN", ContarLinhasBloco(g, "%"));
+    GravarFechamento(g, "9999", "QTD_LIN", ContarLinhasBloco(g, ""));
 }
 
 }  // namespace core

@@ -1,5 +1,6 @@
 #include "core/Formatacao.h"
 
+#include <fmt/compile.h>
 #include <fmt/format.h>
 
 #include <cmath>
@@ -9,14 +10,32 @@ namespace core {
 
 std::string FormatarDataEFD(const util::DataHora& d) { return fmt::format("{:02}{:02}{:04}", d.dia, d.mes, d.ano); }
 
+std::optional<db::Decimal> Decimal15Algarismos(double numero) {
+    // Caminho rápido: a menor representação que volta ao mesmo double. Com até 15 algarismos ela é
+    // o decimal de 15 algarismos mais próximo do double (o erro é menor que meio ulp, e o ulp é menor
+    // que o passo de 15 algarismos), que é o que o "{:.15g}" escreve.
+    char texto[32];  // o maior texto de "{}" de um double tem 24 caracteres
+    const std::string_view curto(texto, fmt::format_to(texto, FMT_COMPILE("{}"), numero) - texto);
+    if (curto.find_first_of("eEni") == std::string_view::npos && std::abs(numero) < 1e15) {
+        int algarismos = 0;
+        bool significativo = false;
+        for (const char c : curto) {
+            if (c >= '1' && c <= '9') significativo = true;
+            if (significativo && c >= '0' && c <= '9') ++algarismos;
+        }
+        if (algarismos <= 15) return db::Decimal::DeTexto(curto);
+    }
+    const std::string s = fmt::format(FMT_COMPILE("{:.15g}"), numero);
+    if (s.find_first_of("eE") != std::string::npos) return std::nullopt;
+    return db::Decimal::DeTexto(s);
+}
+
 // O double com 15 algarismos significativos, como decimal exato.
 static db::Decimal DecimalDe(double numero) {
-    std::string s = fmt::format("{:.15g}", numero);
-    if (s.find_first_of("eE") != std::string::npos) {
-        // Notação científica: números muito pequenos ou muito grandes; reescreve em ponto fixo.
-        s = fmt::format("{:.{}f}", numero, std::abs(numero) < 1 ? 18 : 0);
-        if (std::abs(numero) < 1) s = s.substr(0, s.find('.') + 19);
-    }
+    if (const auto d = Decimal15Algarismos(numero)) return *d;
+    // Notação científica: números muito pequenos ou muito grandes; reescreve em ponto fixo.
+    std::string s = fmt::format("{:.{}f}", numero, std::abs(numero) < 1 ? 18 : 0);
+    if (std::abs(numero) < 1) s = s.substr(0, s.find('.') + 19);
     return db::Decimal::DeTexto(s);
 }
 

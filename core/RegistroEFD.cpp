@@ -1,12 +1,20 @@
 #include "core/RegistroEFD.h"
 
 #include <stdexcept>
-#include <strings.h>
 
 namespace core {
 
+// Maiúsculas e minúsculas ASCII são o mesmo nome (os nomes dos campos do leiaute são ASCII).
 static bool MesmoNome(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x == y) continue;
+        if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
+        if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
+        if (x != y) return false;
+    }
+    return true;
 }
 
 void TRegistroEFD::SetCampo(std::string_view nome, std::string valor) {

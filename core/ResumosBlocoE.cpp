@@ -4,14 +4,14 @@
 
 #include <cstdlib>
 
+#include "core/Formatacao.h"
 #include "db/Decimal.h"
 
 namespace core {
 
 int64_t EmDecimilesimos(double valor) {
-    std::string texto = fmt::format("{:.15g}", valor);
-    if (texto.find_first_of("eE") != std::string::npos) texto = fmt::format("{:.10f}", valor);  // muito pequeno
-    const db::Decimal d = db::Decimal::DeTexto(texto);
+    const std::optional<db::Decimal> lido = Decimal15Algarismos(valor);
+    const db::Decimal d = lido ? *lido : db::Decimal::DeTexto(fmt::format("{:.10f}", valor));  // muito pequeno
     if (d.escala <= 4) return d.EmEscala(4);
     int64_t divisor = 1;
     for (int i = 4; i < d.escala; ++i) divisor *= 10;

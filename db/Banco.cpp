@@ -7,6 +7,7 @@
 #include <cstring>
 #include <map>
 #include <type_traits>
+#include <unordered_map>
 #include <variant>
 
 #include "db/ParametrosNomeados.h"
@@ -429,6 +430,8 @@ struct Consulta::Rep {
     std::vector<unsigned char> bufSaida;
     std::vector<Campo::Rep> campos;
     std::map<std::string, size_t, MenorSemCaixa> indiceColuna;
+    // Atalho para o nome escrito exatamente como veio do banco (o caso comum, lido a cada linha).
+    std::unordered_map<std::string_view, size_t> indiceExato;
 
     ~Rep() { Liberar(); }
     void Liberar() {
@@ -579,6 +582,7 @@ Consulta::Consulta(Transacao& tr, std::string_view sql) : rep_(std::make_unique<
             c.deslocamentoNulo = r.metaSaida->getNullOffset(st, i);
             r.indiceColuna.emplace(c.nome, i);
         }
+        for (unsigned i = 0; i < n; ++i) r.indiceExato.emplace(r.colunas[i].nome, i);
         r.campos.resize(n);
         for (unsigned i = 0; i < n; ++i)
             r.campos[i] = Campo::Rep{&r.colunas[i], &r.bufSaida, &tr.banco(), &r.tr};
@@ -671,6 +675,8 @@ void Consulta::Fechar() {
 }
 
 Campo Consulta::operator[](std::string_view nome) const {
+    if (const auto exato = rep_->indiceExato.find(nome); exato != rep_->indiceExato.end())
+        return Campo(&rep_->campos[exato->second]);
     const auto it = rep_->indiceColuna.find(nome);
     if (it == rep_->indiceColuna.end())
         throw ErroBanco(Contexto("Lendo", rep_->sql), "a coluna " + std::string(nome) + util::W(" não existe no resultado"));

@@ -21,7 +21,7 @@ using core::FormatarValorDecimilesimos;
 namespace {
 
 // x levado ao inteiro mais próximo, empate para o par.
-int64_t R(double x) { return static_cast<int64_t>(std::nearbyint(x)); }
+int64_t R(double x) { return static_cast<int64_t>(std::rint(x)); }
 
 // Os dois últimos caracteres de um CST de três ou mais; o próprio CST quando menor.
 std::string CstCurto(const std::string& cst) { return cst.size() >= 3 ? cst.substr(cst.size() - 2) : cst; }
@@ -145,9 +145,8 @@ int64_t ValorOperacaoItem(const TDocumentoSaida& doc, const TItemSaida& i) {
 std::string ContaContabilItem(const core::Geracao& g, const std::string& cfop, const std::string& conta) {
     if (!conta.empty() && g.params.CONSIDERAR_COD_CONT_CADASTRO) return conta;
     // A primeira regra do CFOP em qualquer filial (a de menor código).
-    for (const auto& [chave, regra] : g.caches->cdsCFOP)
-        if (chave.second == cfop) return regra.CODCONTAB_SPED_CF.empty() ? conta : regra.CODCONTAB_SPED_CF;
-    return conta;
+    const auto regra = g.caches->contaCfopMenorFilial.find(cfop);
+    return regra == g.caches->contaCfopMenorFilial.end() || regra->second.empty() ? conta : regra->second;
 }
 
 void ProcessarItemSaida(core::Geracao& g, TDocumentoSaida& doc, const TItemSaida& item) {

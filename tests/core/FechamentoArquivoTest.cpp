@@ -49,6 +49,18 @@ TEST_F(FechamentoArquivoTest, ArquivoComCrLfEBytesComoNoBanco) {
     EXPECT_EQ(texto.find("\r\r"), std::string::npos);
 }
 
+TEST_F(FechamentoArquivoTest, LinhasLongasSaemInteiras) {
+    // Em volta do limite em que a leitura troca o VARCHAR pelo blob.
+    std::vector<std::string> esperadas;
+    for (const size_t tamanho : {1999u, 2000u, 2001u, 40000u})
+        esperadas.push_back("|0460|" + std::to_string(tamanho) + "|" + std::string(tamanho, '\xC9') + "|");
+    auto gravar = [&](core::Geracao& ger) {
+        for (const std::string& l : esperadas) ger.sped.GravarLinha("0460", l);
+    };
+    const auto linhas = Gerar({{"longas", gravar}, {"fechamento", core::FecharArquivo}});
+    EXPECT_EQ(Registros(linhas, "0460"), esperadas);
+}
+
 TEST_F(FechamentoArquivoTest, TresGeracoesDeixamOArquivoEDoisBackups) {
     Gerar();
     Gerar();

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <fmt/format.h>
+
+#include <random>
+#include <vector>
+
 #include "core/Formatacao.h"
 
 namespace {
@@ -31,3 +36,27 @@ TEST(Formatacao, ArredondarDatasENumeros) {
 }
 
 }  // namespace
+
+// O caminho rápido de Decimal15Algarismos tem de dar o mesmo valor que o "{:.15g}".
+TEST(Formatacao, Decimal15AlgarismosIgualAoFormatoDe15Algarismos) {
+    auto comoNoFormato = [](double x) -> std::optional<db::Decimal> {
+        const std::string s = fmt::format("{:.15g}", x);
+        if (s.find_first_of("eE") != std::string::npos) return std::nullopt;
+        return db::Decimal::DeTexto(s);
+    };
+    std::vector<double> valores = {0,       -0.0,    2.675,   0.1 + 0.2, 1e14 + 0.3, 123456789012.345, 0.0001,
+                                   0.00009, 1e15,    999999999999999.0, 1e15 - 0.5, 1.0 / 3, -2.5e-3, 7.0 / 9 * 1e10};
+    std::mt19937_64 gerador(20261210);
+    for (int i = 0; i < 200000; ++i) {
+        const int64_t centavos = static_cast<int64_t>(gerador() % 100000000000ull) - 50000000000ll;
+        valores.push_back(centavos / 100.0);                                // valores de NUMERIC(15,2)
+        valores.push_back(centavos / 100.0 * 0.18);                         // produtos com muitos algarismos
+        valores.push_back(std::ldexp(static_cast<double>(gerador() >> 11), -static_cast<int>(gerador() % 80)));
+    }
+    for (const double x : valores) {
+        const auto esperado = comoNoFormato(x);
+        const auto obtido = core::Decimal15Algarismos(x);
+        ASSERT_EQ(obtido.has_value(), esperado.has_value()) << fmt::format("{:.17g}", x);
+        if (esperado) ASSERT_TRUE(*obtido == *esperado) << fmt::format("{:.17g}", x);
+    }
+}
