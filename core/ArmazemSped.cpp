@@ -36,6 +36,7 @@ void ArmazemSped::IniciarGeracao() {
     db::Transacao::Opcoes opcoes;
     opcoes.esperaBloqueio = false;
     opcoes.protegerTabelas = {"SPED_EFD"};
+    opcoes.semRegistroDesfazer = true;  // a geração nunca desfaz: confirma o que gravou, mesmo numa falha
     try {
         tr_ = std::make_unique<db::Transacao>(banco_, opcoes);
     } catch (const db::ErroBanco& e) {

@@ -17,18 +17,48 @@ static bool MesmoNome(std::string_view a, std::string_view b) {
     return true;
 }
 
-void TRegistroEFD::SetCampo(std::string_view nome, std::string valor) {
-    for (auto& [n, v] : campos_)
-        if (MesmoNome(n, nome)) {
-            v = std::move(valor);
-            return;
-        }
+static size_t Espalhar(std::string_view nome) {
+    uint32_t h = 2166136261u;
+    for (char c : nome) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
+    return h;
+}
+
+size_t TRegistroEFD::Procurar(std::string_view nome) const {
+    if (campos_.size() > kIndexadas) {
+        for (size_t p = 0; p < campos_.size(); ++p)
+            if (MesmoNome(campos_[p].first, nome)) return p;
+        return campos_.size();
+    }
+    for (size_t i = Espalhar(nome) % indice_.size();; i = (i + 1) % indice_.size()) {
+        if (indice_[i] == 0) return campos_.size();
+        if (MesmoNome(campos_[indice_[i] - 1].first, nome)) return indice_[i] - 1;
+    }
+}
+
+void TRegistroEFD::Acrescentar(std::string_view nome, std::string valor) {
+    // Só a primeira entrada de um nome é indexada: é a que SetCampo e GetCampo encontram.
+    if (campos_.size() < kIndexadas && Procurar(nome) == campos_.size()) {
+        size_t i = Espalhar(nome) % indice_.size();
+        while (indice_[i] != 0) i = (i + 1) % indice_.size();
+        indice_[i] = static_cast<uint8_t>(campos_.size() + 1);
+    }
     campos_.emplace_back(std::string(nome), std::move(valor));
+}
+
+void TRegistroEFD::SetCampo(std::string_view nome, std::string valor) {
+    const size_t p = Procurar(nome);
+    if (p < campos_.size())
+        campos_[p].second = std::move(valor);
+    else
+        Acrescentar(nome, std::move(valor));
 }
 
 void TRegistroEFD::SetCampoPorPosicao(int posicao, std::string valor) {
     if (posicao < 0) {
-        campos_.emplace_back(std::string(), std::move(valor));
+        Acrescentar("", std::move(valor));
         return;
     }
     if (static_cast<size_t>(posicao) >= campos_.size())
@@ -38,9 +68,8 @@ void TRegistroEFD::SetCampoPorPosicao(int posicao, std::string valor) {
 
 const std::string& TRegistroEFD::GetCampo(std::string_view nome) const {
     static const std::string vazio;
-    for (const auto& [n, v] : campos_)
-        if (MesmoNome(n, nome)) return v;
-    return vazio;
+    const size_t p = Procurar(nome);
+    return p < campos_.size() ? campos_[p].second : vazio;
 }
 
 std::string_view AparadoEFD(std::string_view s) {

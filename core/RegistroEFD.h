@@ -1,6 +1,8 @@
 #pragma once
 // Um registro da EFD em construção: lista ordenada NOME=VALOR, com REG em primeiro lugar.
 // A ordem das entradas é a ordem dos campos na linha; os nomes nunca vão para o arquivo.
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -10,7 +12,10 @@ namespace core {
 
 class TRegistroEFD {
 public:
-    void Clear() { campos_.clear(); }
+    void Clear() {
+        campos_.clear();
+        indice_.fill(0);
+    }
     // Substitui o valor mantendo a posição quando o nome já existe (sem distinguir maiúsculas);
     // senão acrescenta no fim. O valor é guardado exatamente como veio.
     void SetCampo(std::string_view nome, std::string valor);
@@ -26,7 +31,15 @@ public:
     std::string Linha() const;
 
 private:
+    // Posição do nome em campos_, ou campos_.size() quando não existe.
+    size_t Procurar(std::string_view nome) const;
+    void Acrescentar(std::string_view nome, std::string valor);
+
     std::vector<std::pair<std::string, std::string>> campos_;
+    // Índice dos nomes por espalhamento sem distinção de caixa: posição + 1 (0 = livre), só das
+    // primeiras kIndexadas entradas; um registro do leiaute tem no máximo umas quarenta.
+    static constexpr size_t kIndexadas = 96;
+    std::array<uint8_t, 128> indice_{};
 };
 
 // Remove do início e do fim os caracteres de código 32 ou menor.

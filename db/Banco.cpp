@@ -219,6 +219,7 @@ Transacao::Transacao(Banco& banco, const Opcoes& o) : banco_(banco), rep_(std::m
         tpb->insertTag(st, isc_tpb_rec_version);
         tpb->insertTag(st, o.esperaBloqueio ? isc_tpb_wait : isc_tpb_nowait);
         tpb->insertTag(st, o.somenteLeitura ? isc_tpb_read : isc_tpb_write);
+        if (o.semRegistroDesfazer) tpb->insertTag(st, isc_tpb_no_auto_undo);
         for (const std::string& tabela : o.protegerTabelas) {
             tpb->insertString(st, isc_tpb_lock_write, tabela.c_str());
             tpb->insertTag(st, isc_tpb_protected);
@@ -609,6 +610,9 @@ static bool MesmoNome(std::string_view a, std::string_view b) {
 }
 
 static size_t IndiceNome(const Consulta::Rep& r, std::string_view nome) {
+    // Os nomes guardados estão em maiúsculas, como quase sempre vêm escritos no código.
+    for (size_t k = 0; k < r.nomes.size(); ++k)
+        if (r.nomes[k] == nome) return k;
     for (size_t k = 0; k < r.nomes.size(); ++k)
         if (MesmoNome(r.nomes[k], nome)) return k;
     return r.nomes.size();

@@ -67,6 +67,9 @@ public:
         bool somenteLeitura = false;
         bool esperaBloqueio = true;              // wait; false = nowait
         std::vector<std::string> protegerTabelas;  // RESERVING ... FOR PROTECTED WRITE
+        // Sem o registro de desfazer da transação (no_auto_undo): gravações em massa mais rápidas,
+        // para transações que nunca desfazem o que gravaram.
+        bool semRegistroDesfazer = false;
     };
     // Read committed, record version, com as opções dadas.
     explicit Transacao(Banco& banco);

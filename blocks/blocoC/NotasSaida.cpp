@@ -3,6 +3,9 @@
 // ITENSNS e grava C100, C101, C160, C170 e C190 na ordem do arquivo.
 #include "blocks/blocoC/NotasSaida.h"
 
+#include <set>
+#include <tuple>
+
 #include "blocks/CondicaoFilial.h"
 #include "blocks/blocoC/C190.h"
 #include "core/Geracao.h"
@@ -174,8 +177,25 @@ void Parametros(db::Consulta& q, const core::TParametros& p) {
     q.Param("DATA_INI", util::DataHoraSql(p.DATA_INI, 0, 0, 0)).Param("DATA_FIM", util::DataHoraSql(p.DATA_FIM, 23, 59, 59));
 }
 
+using ChaveNota = std::tuple<int, int, std::string>;  // FILIAL, DOCTO, SERIE
+
+// As notas selecionadas que têm partilha do ICMS em ITENSNS_ICMS_DIFAL: só para elas vale a pena
+// procurar o C101 (são poucas, e a consulta por documento custava mais que a leitura dos itens).
+std::set<ChaveNota> NotasComDifal(core::Geracao& g, const std::string& filtro) {
+    db::Consulta q(g.Leitura(),
+                   "select distinct D.FILIAL_ID, D.DOCTO_ID, D.SERIE_ID from ITENSNS_ICMS_DIFAL D join NOTASAI NS on "
+                   "NS.FILIAL_NS = D.FILIAL_ID and NS.DOCTO_NS = D.DOCTO_ID and NS.SERIE_NS = D.SERIE_ID " +
+                       filtro);
+    Parametros(q, g.params);
+    std::set<ChaveNota> notas;
+    while (q.Proximo())
+        notas.emplace(static_cast<int>(q["FILIAL_ID"].Inteiro()), static_cast<int>(q["DOCTO_ID"].Inteiro()),
+                      q["SERIE_ID"].Texto());
+    return notas;
+}
+
 // Um documento, do C100 ao C190.
-void ProcessarNota(core::Geracao& g, TDocumentoSaida& doc, db::Consulta& itens) {
+void ProcessarNota(core::Geracao& g, TDocumentoSaida& doc, db::Consulta& itens, const std::set<ChaveNota>& comDifal) {
     const TNotaSaida& ns = doc.nota;
     doc.codSit = SituacaoDocSaida(ns, g.params);
     if (g.params.DATA_INI >= DataHora::Data(2023, 1, 1) && EmLista("04-05", doc.codSit)) return;
@@ -186,7 +206,8 @@ void ProcessarNota(core::Geracao& g, TDocumentoSaida& doc, db::Consulta& itens) 
     if (!EmLista("02-03-04-05", doc.codSit)) {
         // A NFC-e leva só C100 e C190 (e C195/C197 dos ajustes).
         const bool consumidor = NotaConsumidor(ns);
-        if (g.configuracoes.GERAR_REG_C101 && !consumidor) GerarC101Difal(g, doc);
+        if (g.configuracoes.GERAR_REG_C101 && !consumidor && comDifal.count({ns.FILIAL_NS, ns.DOCTO_NS, ns.SERIE_NS}))
+            GerarC101Difal(g, doc);
         // O 1400 (bloco 1) e as informações complementares C110/C113 entram aqui quando existirem.
         if ((ns.MODELO_DOC_NS == "01" || ns.MODELO_DOC_NS == "04") && ns.TRANSP_NS > 0) GravarC160Saida(g, doc);
 
@@ -234,12 +255,13 @@ void GerarNotasSaida(core::Geracao& g) {
     db::Consulta notas(g.Leitura(), sql);
     Parametros(notas, g.params);
     db::Consulta itens(g.Leitura(), kItensNs);
+    const std::set<ChaveNota> comDifal = NotasComDifal(g, filtro);
 
     g.progresso.IniciarEtapa(util::W("Processando Notas de Saída..."), quantidade);
     TDocumentoSaida doc;
     while (notas.Proximo()) {
         doc.nota = LerNota(notas);
-        ProcessarNota(g, doc, itens);
+        ProcessarNota(g, doc, itens, comDifal);
     }
 }
 

@@ -101,20 +101,29 @@ ItemCalculado CalcularItem(Tipo t, const Destinatario& d, int i, int k) {
     c.cstPis = "01";
     c.aliqPis = 1.65;
     c.aliqCofins = 7.6;
+    // Cada item das vendas numa combinação própria de CST, CFOP e alíquota (um C190 para cada).
+    const bool venda = t == Tipo::Venda, interestadual = t == Tipo::Interestadual;
     if (t == Tipo::Exportacao) {
         c.cst = "041";
         c.aliq = c.bicm = 0;
         c.cstPis = "08";
         c.aliqPis = c.aliqCofins = 0;
-    } else if (t == Tipo::Interestadual && k == 4) {
-        c.cst = "100";  // mercadoria importada na revenda
+    } else if ((interestadual || t == Tipo::Difal) && k == 4) {
+        c.cst = "100";  // mercadoria importada na revenda: 4% entre UFs
         c.aliq = 4;
-    } else if ((t == Tipo::Venda || t == Tipo::Modelo01) && k == 3) {
+    } else if ((venda || interestadual || t == Tipo::Modelo01) && k == 3) {
         c.cst = "020";
         c.bicm = Centavos(c.merc * 0.6111);
-    } else if (t == Tipo::Venda && k == 4) {
+    } else if ((venda && k == 4) || (interestadual && k == 2)) {
         c.cst = "010";
         c.baseSt = Centavos(c.merc * 1.4);
+        if (interestadual) c.cfop = "6401";
+    } else if ((venda || t == Tipo::Modelo01 || t == Tipo::Nfce) && k == 2) {
+        c.cfop = "5102";  // revenda
+    } else if (interestadual && k == 1) {
+        c.cfop = "6102";
+    } else if (venda && k == 1) {
+        c.aliq = 12;  // produto com alíquota reduzida
     } else if (t == Tipo::Nfce && k == 4) {
         c.cst = "060";
         c.cfop = "5405";
@@ -196,7 +205,8 @@ void CriarNotasSaidaDemo(db::Banco& erp, const DataHora& mes, int escala) {
             item.Executar();
             if (t == Tipo::Difal) {
                 difal.Param("DOC", numero).Param("ITEM", k + 1).Param("BASE", Dinheiro(c.merc + c.ipi));
-                difal.Param("FCP", Dinheiro((c.merc + c.ipi) * 0.02)).Param("DEST", Dinheiro((c.merc + c.ipi) * 0.08));
+                difal.Param("FCP", Dinheiro((c.merc + c.ipi) * 0.02));
+                difal.Param("DEST", Dinheiro((c.merc + c.ipi) * (20 - c.aliq) / 100));  // 20% na UF de destino
                 difal.Executar();
             }
             merc += c.merc;

@@ -42,6 +42,25 @@ TEST(RegistroEFD, SetCampoSubstituiNoLugarEGetCampoIgnoraCaixa) {
     EXPECT_THROW(r.SetCampoPorPosicao(9, "x"), std::out_of_range);
 }
 
+// Registros bem maiores que os do leiaute, entradas sem nome e reaproveitamento depois de Clear.
+TEST(RegistroEFD, MuitosCamposEEntradasSemNome) {
+    TRegistroEFD r;
+    for (int rodada = 0; rodada < 2; ++rodada) {
+        r.Clear();
+        r.SetCampoPorPosicao(-1, "a");
+        r.SetCampoPorPosicao(-1, "b");
+        for (int i = 0; i < 150; ++i) r.SetCampo("CAMPO_" + std::to_string(i), std::to_string(i));
+        for (int i = 0; i < 150; i += 7) r.SetCampo("campo_" + std::to_string(i), "x" + std::to_string(i));
+        ASSERT_EQ(r.Quantidade(), 152u);
+        for (int i = 0; i < 150; ++i)
+            EXPECT_EQ(r.GetCampo("Campo_" + std::to_string(i)), (i % 7 ? "" : "x") + std::to_string(i));
+        EXPECT_EQ(r.GetCampo(""), "a") << "a primeira entrada sem nome";
+        r.SetCampo("", "c");
+        EXPECT_EQ(r.Campos()[0].second, "c");
+        EXPECT_EQ(r.Campos()[1].second, "b");
+    }
+}
+
 TEST(DividirLinha, SeparaCamposComoAUnificacaoEspera) {
     struct Caso {
         const char* linha;
