@@ -5,7 +5,6 @@
 
 #include <chrono>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "app/atualizacao/AtualizarPrograma.h"
@@ -16,13 +15,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Ler(const fs::path& arquivo) {
-    std::ifstream f(arquivo, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 // Serviço de atualização em 127.0.0.1 que responde 'resposta' (com 'status') à consulta de versão.
 class ServicoAtualizacao {
@@ -126,7 +118,7 @@ protected:
         const fs::path arquivo = pasta.caminho() / "recebido.txt";
         for (int i = 0; i < 250 && !fs::exists(arquivo); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        return Ler(arquivo);
+        return teste::LerConteudo(arquivo);
     }
 
     teste::PastaTemporaria pasta;
@@ -156,7 +148,7 @@ TEST_F(AtualizarProgramaTest, SoVersaoMaisNovaPassaAoAtualizador) {
                                          std::string(app::kExtensaoExecutavel))));
     }
     // A resposta que não é versão fica no log, ao lado do executável.
-    EXPECT_NE(Ler(pasta.caminho() / "log.log").find("erro interno"), std::string::npos);
+    EXPECT_NE(teste::LerConteudo(pasta.caminho() / "log.log").find("erro interno"), std::string::npos);
 }
 
 TEST_F(AtualizarProgramaTest, SemEnderecoNaoPergunta) {
@@ -168,7 +160,7 @@ TEST_F(AtualizarProgramaTest, SemEnderecoNaoPergunta) {
 TEST_F(AtualizarProgramaTest, ServicoForaDoArFicaNoLogEAPartidaSegue) {
     EXPECT_FALSE(Atualizar("http://127.0.0.1:1"));
     EXPECT_EQ(fechamentos, 0);
-    EXPECT_NE(Ler(pasta.caminho() / "log.log").find("127.0.0.1:1"), std::string::npos);
+    EXPECT_NE(teste::LerConteudo(pasta.caminho() / "log.log").find("127.0.0.1:1"), std::string::npos);
 }
 
 TEST_F(AtualizarProgramaTest, LogQueNaoPodeSerGravadoNaoImpedeAPartida) {

@@ -5,13 +5,13 @@
 #include <QProcess>
 #include <QTest>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "app/janela/CaixaMensagemQt.h"
 #include "app/janela/FPrinc.h"
 #include "app/janela/Partida.h"
 #include "tests/janela/DemoTeste.h"
+#include "tests/support/BancoTeste.h"
 #include "util/Texto1252.h"
 
 namespace fs = std::filesystem;
@@ -35,13 +35,6 @@ public:
     }
     std::vector<std::string> textos;
 };
-
-std::string Ler(const fs::path& arquivo) {
-    std::ifstream f(arquivo, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 // Fecha a janela principal assim que ela aparecer.
 std::unique_ptr<QTimer> FecharJanelaAoAbrir(bool& abriu) {
@@ -99,7 +92,7 @@ private slots:
         QVERIFY(abriu);
         QVERIFY(mensagens.textos.empty());
         QVERIFY(fs::exists(demo.Pasta() / "VASTEL_EFD.XML"));
-        QVERIFY(Ler(executavel.caminho() / "log.log").find("127.0.0.1") != std::string::npos);
+        QVERIFY(teste::LerConteudo(executavel.caminho() / "log.log").find("127.0.0.1") != std::string::npos);
     }
 
     // O programa de verdade pergunta a versão, vê uma mais nova, salva os parâmetros, passa a lista
@@ -141,11 +134,11 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(fs::exists(pasta / "reiniciado.txt"), 30000);
         servidor.stop();
         escuta.join();
-        QCOMPARE(Ler(pasta / "reiniciado.txt"), "versao nova em " + pasta.string() + "\n");
-        QCOMPARE(Ler(pasta / "VASTEL_EFD"), novo);
+        QCOMPARE(teste::LerConteudo(pasta / "reiniciado.txt"), "versao nova em " + pasta.string() + "\n");
+        QCOMPARE(teste::LerConteudo(pasta / "VASTEL_EFD"), novo);
         QVERIFY(!fs::exists(pasta / "VASTEL_EFD_update"));
         QCOMPARE(pedidos, (std::vector<std::string>{"versao EFD", "download"}));
-        const std::string log = Ler(pasta / "VastelLauncher.log");
+        const std::string log = teste::LerConteudo(pasta / "VastelLauncher.log");
         QVERIFY2(log.find("runfile: ok") != std::string::npos, log.c_str());
         QVERIFY2(log.find(": ok", 0) != std::string::npos && log.find("falh") == std::string::npos,
                  log.c_str());

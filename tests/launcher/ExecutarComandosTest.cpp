@@ -7,7 +7,6 @@
 
 #include <chrono>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "launcher/ExecutarComandos.h"
@@ -19,13 +18,6 @@ namespace fs = std::filesystem;
 using launcher::Comando;
 
 namespace {
-
-std::string Ler(const fs::path& arquivo) {
-    std::ifstream f(arquivo, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 bool EsperarArquivo(const fs::path& arquivo) {
     for (int i = 0; i < 250 && !fs::exists(arquivo); ++i)
@@ -84,7 +76,7 @@ private:
 
 TEST_F(ExecutarComandosTest, TrocaOProgramaEOAbreDeNovo) {
     EXPECT_TRUE(Executar(Troca(Url("/atualizacoes/VASTEL_EFD"))));
-    EXPECT_EQ(Ler(D() / "VASTEL_EFD"), "#!/bin/sh\ntouch reiniciado\n");
+    EXPECT_EQ(teste::LerConteudo(D() / "VASTEL_EFD"), "#!/bin/sh\ntouch reiniciado\n");
     EXPECT_FALSE(fs::exists(D() / "VASTEL_EFD_update"));
     EXPECT_TRUE(EsperarArquivo(D() / "reiniciado"));
     EXPECT_EQ(log.size(), 6u);
@@ -92,7 +84,7 @@ TEST_F(ExecutarComandosTest, TrocaOProgramaEOAbreDeNovo) {
 
 TEST_F(ExecutarComandosTest, DownloadQueFalhaNaoApagaOProgramaEAbreOAntigo) {
     EXPECT_FALSE(Executar(Troca(Url("/atualizacoes/NAO_EXISTE"))));
-    EXPECT_EQ(Ler(D() / "VASTEL_EFD"), "#!/bin/sh\ntouch antigo\n");
+    EXPECT_EQ(teste::LerConteudo(D() / "VASTEL_EFD"), "#!/bin/sh\ntouch antigo\n");
     EXPECT_FALSE(fs::exists(D() / "VASTEL_EFD_update"));
     EXPECT_FALSE(fs::exists(D() / "VASTEL_EFD_update.parcial"));
     EXPECT_TRUE(EsperarArquivo(D() / "antigo"));

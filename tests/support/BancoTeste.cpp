@@ -4,14 +4,23 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <fstream>
 #include <mutex>
 #include <random>
+#include <sstream>
 
 #include "erp/Esquema.h"
 
 namespace fs = std::filesystem;
 
 namespace teste {
+
+std::string LerConteudo(const std::filesystem::path& arquivo) {
+    std::ifstream f(arquivo, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
 
 PastaTemporaria::PastaTemporaria() {
     static std::atomic<int> contador{0};

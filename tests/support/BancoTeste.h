@@ -7,6 +7,9 @@
 
 namespace teste {
 
+// Conteúdo inteiro de um arquivo, em bytes; vazio quando ele não existe.
+std::string LerConteudo(const std::filesystem::path& arquivo);
+
 // Pasta temporária exclusiva, apagada com tudo o que contém ao sair de escopo.
 class PastaTemporaria {
 public:

@@ -1,7 +1,5 @@
 #include "tests/support/GeracaoTeste.h"
 
-#include <fstream>
-#include <sstream>
 
 #include "blocks/EtapasGeracao.h"
 #include "core/ArquivoTxt.h"
@@ -32,12 +30,7 @@ void GeracaoTeste::RecarregarFiliais() {
     filiais.Carregar(tr);
 }
 
-std::string GeracaoTeste::LerArquivo() const {
-    std::ifstream f(core::NomeArquivoSped(params), std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
+std::string GeracaoTeste::LerArquivo() const { return LerConteudo(core::NomeArquivoSped(params)); }
 
 std::vector<std::string> GeracaoTeste::Gerar() { return Gerar(blocks::EtapasGeracao()); }
 

@@ -4,21 +4,14 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "tests/support/BancoTeste.h"
 #include "util/Executavel.h"
 #include "util/TracoSql.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Ler(const fs::path& arquivo) {
-    std::ifstream entrada(arquivo, std::ios::binary);
-    std::ostringstream texto;
-    texto << entrada.rdbuf();
-    return texto.str();
-}
 
 class TracoSqlTest : public ::testing::Test {
 protected:
@@ -47,7 +40,7 @@ TEST_F(TracoSqlTest, GravaOOriginalEOOtimizadoComOsParametrosSemRepetir) {
 
     EXPECT_EQ(util::TracarEOtimizarSql(sql, parametros, "sqlEstoque", pasta), podado);
 
-    EXPECT_EQ(Ler(pasta / "sqlEstoque.sql"), sql);
+    EXPECT_EQ(teste::LerConteudo(pasta / "sqlEstoque.sql"), sql);
     const std::string rodape =
         "\r\n"
         "\r\n"
@@ -56,12 +49,12 @@ TEST_F(TracoSqlTest, GravaOOriginalEOOtimizadoComOsParametrosSemRepetir) {
         "--DATA_INI: 01/01/2024\r\n"
         "--FILIAL: 1\r\n"
         "--DATA_INI: 02/01/2024\r\n";
-    EXPECT_EQ(Ler(pasta / "sqlEstoque_Otimizado.sql"), podado + rodape);
+    EXPECT_EQ(teste::LerConteudo(pasta / "sqlEstoque_Otimizado.sql"), podado + rodape);
 }
 
 TEST_F(TracoSqlTest, SemParametrosOOtimizadoEhSoOSql) {
     util::TracarEOtimizarSql(sql, {}, "sqlEstoque", raiz);
-    EXPECT_EQ(Ler(raiz / "sqlEstoque_Otimizado.sql"), podado);
+    EXPECT_EQ(teste::LerConteudo(raiz / "sqlEstoque_Otimizado.sql"), podado);
 }
 
 TEST_F(TracoSqlTest, PastaQueNaoPodeSerCriadaDeixaOSqlComoEsta) {
@@ -78,7 +71,7 @@ TEST_F(TracoSqlTest, SalvarSqlCriaAPastaESubstituiOArquivoAnterior) {
     const fs::path pasta = raiz / "a" / "SQL";
     util::SalvarSql("sqlItens", "select * from ITENS where ID > 0", pasta);
     util::SalvarSql("sqlItens", "select 1", pasta);
-    EXPECT_EQ(Ler(pasta / "sqlItens.sql"), "select 1");
+    EXPECT_EQ(teste::LerConteudo(pasta / "sqlItens.sql"), "select 1");
 }
 
 TEST(ExecutavelTest, PastaDoExecutavelSemBarraNoFim) {
