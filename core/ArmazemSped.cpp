@@ -17,12 +17,9 @@ GeracaoEmAndamento::GeracaoEmAndamento()
 ArmazemSped::ArmazemSped(db::Banco& banco, util::CaixaMensagem& mensagens) : banco_(banco), mensagens_(mensagens) {}
 
 ArmazemSped::~ArmazemSped() {
-    insert_.reset();
-    if (tr_) {
-        try {
-            tr_->Commit();
-        } catch (...) {
-        }
+    try {
+        EncerrarGeracao();
+    } catch (...) {
     }
 }
 
@@ -33,47 +30,55 @@ db::Transacao& ArmazemSped::Transacao() {
 
 void ArmazemSped::IniciarGeracao() {
     if (tr_) EncerrarGeracao();
-    db::Transacao::Opcoes opcoes;
-    opcoes.esperaBloqueio = false;
-    opcoes.protegerTabelas = {"SPED_EFD"};
-    opcoes.semRegistroDesfazer = true;  // a geração nunca desfaz: confirma o que gravou, mesmo numa falha
+    if (!gravador_) gravador_ = std::make_unique<GravadorSped>(banco_.OutraConexao());
     try {
-        tr_ = std::make_unique<db::Transacao>(banco_, opcoes);
+        chave_ = gravador_->Iniciar(tamanhoLote_);
     } catch (const db::ErroBanco& e) {
         if (e.ConflitoDeBloqueio()) throw GeracaoEmAndamento();
         throw;
     }
-    db::Consulta(*tr_, "delete from SPED_EFD").Executar();
-    chave_ = static_cast<int>(db::GenId(*tr_, "SPED_EFD_CHAVE"));
-    tr_->CommitRetaining();
-    if (insert_) {
-        insert_->TrocarTransacao(*tr_);
-    } else {
-        insert_ = std::make_unique<db::Consulta>(
-            *tr_,
-            "insert into SPED_EFD (CHAVE_SE, ORDEM_SE, COD_REG_SE, CONTEUDO_SE, CHAVE_AGRUP_SE, DATA_GERACAO_SE) "
-            "values (:CHAVE_SE, :ORDEM_SE, :COD_REG_SE, :CONTEUDO_SE, :CHAVE_AGRUP_SE, :DATA_GERACAO_SE)");
+    db::Transacao::Opcoes leitura;
+    leitura.somenteLeitura = true;
+    try {
+        tr_ = std::make_unique<db::Transacao>(banco_, leitura);
+    } catch (...) {
+        gravador_->Encerrar();
+        throw;
     }
     chavesGravadas_.clear();
     linhasPorCodigo_.clear();
     contador_ = 0;
     linhas_ = 0;
     maiorLinha_ = 0;
-    pendentes_ = 0;
     inventarioImportado_ = false;
+    falhaMostrada_ = false;
 }
 
 void ArmazemSped::EncerrarGeracao() {
     if (!tr_) return;
     std::unique_ptr<db::Transacao> tr = std::move(tr_);
-    pendentes_ = 0;
     tr->Commit();
+    MostrarFalha([&] { gravador_->Encerrar(); });
 }
 
 void ArmazemSped::ConfirmarGravacao() {
-    if (!tr_) return;
-    tr_->CommitRetaining();
-    pendentes_ = 0;
+    if (tr_) MostrarFalha([&] { gravador_->Confirmar(); });
+}
+
+template <typename F>
+void ArmazemSped::MostrarFalha(F&& gravar) {
+    try {
+        gravar();
+    } catch (const db::ErroBanco&) {
+        const std::optional<LinhaSped>& l = gravador_->LinhaComFalha();
+        if (l && !falhaMostrada_) {
+            falhaMostrada_ = true;
+            mensagens_.Erro(fmt::format("{}\rChave: {}\rChave Agrup: {}\rOrdem: {}\r{}{}\r{}{}",
+                                        "Erro ao gravar o Registro:", chave_, l->chave, l->ordem,
+                                        util::W("Cód. Reg: "), l->codigo, util::W("Conteúdo: "), l->conteudo));
+        }
+        throw;
+    }
 }
 
 std::string ArmazemSped::ChaveAgrupamento(const TRegistroEFD& r) {
@@ -178,22 +183,8 @@ void ArmazemSped::GravarLinha(std::string_view codigo, std::string_view linha) {
 
 void ArmazemSped::Inserir(std::string_view codigo, std::string_view linha, const std::string& chave) {
     if (!tr_) throw std::logic_error("gravação fora de uma geração");
-    db::Consulta& ins = *insert_;
     const int ordem = OrdemRegistro(codigo);
-    try {
-        ins.Param("CHAVE_SE", chave_)
-            .Param("ORDEM_SE", ordem)
-            .Param("COD_REG_SE", codigo.substr(0, 10))
-            .Param("CONTEUDO_SE", linha)
-            .Param("CHAVE_AGRUP_SE", std::string_view(chave).substr(0, 255))
-            .Param("DATA_GERACAO_SE", util::DataHora::Agora());
-        ins.Executar();
-    } catch (const db::ErroBanco&) {
-        mensagens_.Erro(fmt::format("{}\rChave: {}\rChave Agrup: {}\rOrdem: {}\r{}{}\r{}{}",
-                                    "Erro ao gravar o Registro:", chave_, chave, ordem, util::W("Cód. Reg: "),
-                                    codigo, util::W("Conteúdo: "), linha));
-        throw;
-    }
+    MostrarFalha([&] { gravador_->Gravar({ordem, std::string(codigo), std::string(linha), chave}); });
     if (!chave.empty()) chavesGravadas_.insert(ChaveDoConjunto(codigo, chave));
     const std::string_view codigoGravado = codigo.substr(0, 10);
     auto contagem = linhasPorCodigo_.find(codigoGravado);
@@ -201,7 +192,6 @@ void ArmazemSped::Inserir(std::string_view codigo, std::string_view linha, const
     ++contagem->second;
     ++linhas_;
     maiorLinha_ = std::max(maiorLinha_, linha.size());
-    if (++pendentes_ >= tamanhoLote_) ConfirmarGravacao();
 }
 
 std::vector<std::string> DividirLinha(std::string_view original) {

@@ -1,9 +1,10 @@
 #pragma once
 // Área de trabalho SPED_EFD: cada registro vira uma linha, recebe o número de ordem que fixa o seu
-// lugar no arquivo e é inserido no banco na hora, dentro da transação da geração.
+// lugar no arquivo e vai para o banco pelo gravador (GravadorSped), que grava em paralelo à geração.
 //
-// A transação da geração reserva SPED_EFD para escrita protegida: enquanto uma geração corre,
-// outra no mesmo banco é recusada em vez de apagar as linhas da primeira.
+// O gravador reserva SPED_EFD para escrita protegida: enquanto uma geração corre, outra no mesmo
+// banco é recusada em vez de apagar as linhas da primeira. A geração lê o ERP e, depois de
+// ConfirmarGravacao, as suas linhas por uma transação de leitura na conexão principal.
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -13,6 +14,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/GravadorSped.h"
 #include "core/RegistroEFD.h"
 #include "db/Banco.h"
 #include "util/Mensagens.h"
@@ -38,10 +40,11 @@ public:
     bool EmGeracao() const { return tr_ != nullptr; }
 
     // Grava um registro; sem REG ou duplicado de um registro mestre desta geração, nada é gravado.
+    // Uma falha do banco aparece aqui ou na próxima confirmação, com o diálogo da linha que falhou.
     void GravarRegistro(const TRegistroEFD& registro);
     // Grava uma linha já formatada (unificação de arquivos), exatamente como veio.
     void GravarLinha(std::string_view codigo, std::string_view linha);
-    // Confirma no banco tudo o que foi gravado até aqui.
+    // Espera o gravador e confirma no banco tudo o que foi gravado até aqui.
     void ConfirmarGravacao();
 
     static std::string ChaveAgrupamento(const TRegistroEFD& registro);
@@ -60,28 +63,31 @@ public:
     int64_t LinhasComPrefixo(std::string_view prefixo) const;
     // Linhas desta geração por código de registro, na ordem dos códigos.
     const std::map<std::string, int64_t, std::less<>>& LinhasPorCodigo() const { return linhasPorCodigo_; }
-    // Transação da geração: quem precisa ler as linhas desta geração (contagens, arquivo) usa esta.
+    // Transação de leitura da geração: o ERP e, depois de ConfirmarGravacao, as linhas desta geração.
     db::Transacao& Transacao();
 
-    // Linhas por confirmação. 1 reproduz o desenho de uma confirmação por linha (para medir).
+    // Linhas por confirmação (vale a partir da próxima geração). 1 reproduz o desenho de uma confirmação por linha (para medir).
     void DefinirTamanhoLote(int linhas) { tamanhoLote_ = linhas < 1 ? 1 : linhas; }
 
 private:
     void Inserir(std::string_view codigo, std::string_view linha, const std::string& chave);
+    // Chama o gravador; na primeira falha de gravação mostra o diálogo com a linha que falhou.
+    template <typename F>
+    void MostrarFalha(F&& gravar);
 
     db::Banco& banco_;
     util::CaixaMensagem& mensagens_;
+    std::unique_ptr<GravadorSped> gravador_;  // conexão própria, aberta na primeira geração
     std::unique_ptr<db::Transacao> tr_;
-    std::unique_ptr<db::Consulta> insert_;
     std::unordered_set<std::string> chavesGravadas_;  // código + '|' + chave de agrupamento
     std::map<std::string, int64_t, std::less<>> linhasPorCodigo_;
     int chave_ = 0;
     int contador_ = 0;
     int64_t linhas_ = 0;
     size_t maiorLinha_ = 0;
-    int pendentes_ = 0;
     int tamanhoLote_ = 20000;
     bool inventarioImportado_ = false;
+    bool falhaMostrada_ = false;
 };
 
 // Divide uma linha "|A|B|" nos seus campos; o campo 1 é o código do registro.

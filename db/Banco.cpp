@@ -122,6 +122,7 @@ bool ErroBanco::ConflitoDeBloqueio() const {
 
 struct Banco::Rep {
     std::string caminho;
+    std::vector<unsigned char> dpb;  // para abrir outra conexão igual
     IAttachment* att = nullptr;
 };
 
@@ -170,16 +171,28 @@ static std::vector<unsigned char> MontarDpb(const ParametrosConexao& p, bool cri
     });
 }
 
-Banco Banco::Conectar(const ParametrosConexao& p) {
-    const auto dpb = MontarDpb(p, false, true);
-    auto rep = std::make_unique<Rep>();
-    rep->caminho = p.banco;
-    rep->att = Chamar([&] { return "Conectando ao banco " + p.banco; }, [&](ThrowStatusWrapper* st) {
+static void Anexar(Banco::Rep* rep) {
+    rep->att = Chamar([&] { return "Conectando ao banco " + rep->caminho; }, [&](ThrowStatusWrapper* st) {
         IProvider* prov = Mestre()->getDispatcher();
-        IAttachment* att = prov->attachDatabase(st, p.banco.c_str(), dpb.size(), dpb.data());
+        IAttachment* att = prov->attachDatabase(st, rep->caminho.c_str(), rep->dpb.size(), rep->dpb.data());
         prov->release();
         return att;
     });
+}
+
+Banco Banco::Conectar(const ParametrosConexao& p) {
+    auto rep = std::make_unique<Rep>();
+    rep->caminho = p.banco;
+    rep->dpb = MontarDpb(p, false, true);
+    Anexar(rep.get());
+    return Banco(std::move(rep));
+}
+
+Banco Banco::OutraConexao() const {
+    auto rep = std::make_unique<Rep>();
+    rep->caminho = rep_->caminho;
+    rep->dpb = rep_->dpb;
+    Anexar(rep.get());
     return Banco(std::move(rep));
 }
 
@@ -187,6 +200,7 @@ Banco Banco::Criar(const ParametrosConexao& p, bool escritaForcada) {
     const auto dpb = MontarDpb(p, true, escritaForcada);
     auto rep = std::make_unique<Rep>();
     rep->caminho = p.banco;
+    rep->dpb = MontarDpb(p, false, true);
     rep->att = Chamar([&] { return "Criando o banco " + p.banco; }, [&](ThrowStatusWrapper* st) {
         IProvider* prov = Mestre()->getDispatcher();
         IAttachment* att = prov->createDatabase(st, p.banco.c_str(), dpb.size(), dpb.data());

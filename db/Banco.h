@@ -47,6 +47,10 @@ public:
     Banco& operator=(const Banco&) = delete;
     ~Banco();
 
+    // Nova conexão ao mesmo banco, com os mesmos parâmetros: uma conexão do Firebird atende uma
+    // linha de execução por vez, e trabalho em paralelo precisa de uma conexão para cada.
+    Banco OutraConexao() const;
+
     const std::string& Caminho() const;
     // Executa um script de DDL/DML: comandos separados pelo terminador corrente, com "SET TERM"
     // para procedures. Cada comando é confirmado ao terminar.

@@ -25,6 +25,7 @@ public:
     }
     // Linhas desta execução em ordem de ORDEM_SE; só as do registro 'reg' quando dado.
     std::vector<std::string> Linhas(const std::string& reg = "") {
+        g.sped.ConfirmarGravacao();
         db::Consulta q(g.Leitura(),
                        "select COD_REG_SE, CONTEUDO_SE from SPED_EFD where CHAVE_SE = :CHAVE order by ORDEM_SE");
         q.Param("CHAVE", g.sped.ChaveGeracao());

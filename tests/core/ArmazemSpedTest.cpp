@@ -106,6 +106,23 @@ TEST_F(ArmazemSpedTest, LinhaImportadaH010MarcaInventarioMesmoDuplicada) {
     EXPECT_FALSE(sped.InventarioImportado());
 }
 
+TEST_F(ArmazemSpedTest, MuitasLinhasChegamTodasMesmoComOGravadorAtrasado) {
+    sped.DefinirTamanhoLote(777);
+    sped.IniciarGeracao();
+    const int chave = sped.ChaveGeracao();
+    constexpr int kLinhas = 23'456;  // bem mais que a fila do gravador comporta
+    for (int i = 0; i < kLinhas; ++i) sped.GravarRegistro(Registro({{"REG", "C170"}, {"NUM_ITEM", std::to_string(i).c_str()}}));
+    sped.EncerrarGeracao();
+    const auto linhas = LinhasConfirmadas(chave);
+    ASSERT_EQ(linhas.size(), static_cast<size_t>(kLinhas));
+    for (int i : {0, 999, 1000, kLinhas - 1}) {
+        EXPECT_EQ(linhas[i].ordem, 310'000'001 + i);
+        EXPECT_EQ(linhas[i].conteudo, "|C170|" + std::to_string(i) + "|");
+    }
+}
+
+// A falha do banco numa linha aparece na próxima confirmação (ou no encerramento): o diálogo mostra
+// a linha que falhou, uma vez só, e as linhas anteriores ficam gravadas.
 TEST_F(ArmazemSpedTest, FalhaAoGravarMostraODialogoEPreservaAsLinhasAnteriores) {
     erp.Executar(R"(
 CREATE EXCEPTION E_TESTE 'falha de teste';
@@ -117,17 +134,28 @@ END^
 SET TERM ; ^
 )");
     sped.DefinirTamanhoLote(1000);
-    sped.IniciarGeracao();
-    const int chave = sped.ChaveGeracao();
-    sped.GravarRegistro(Registro({{"REG", "0150"}, {"COD_PART", "C9"}}));
-    EXPECT_THROW(sped.GravarRegistro(Registro({{"REG", "C170"}, {"X", "conteúdo"}})), db::ErroBanco);
-    ASSERT_EQ(mensagens.erros.size(), 1u);
-    EXPECT_EQ(mensagens.erros[0], "Erro ao gravar o Registro:\rChave: " + std::to_string(chave) +
-                                      "\rChave Agrup: \rOrdem: 310000002\rC\xF3" "d. Reg: C170\rConte\xFA" "do: |C170|conteúdo|");
-    sped.EncerrarGeracao();
-    const auto linhas = LinhasConfirmadas(chave);
-    ASSERT_EQ(linhas.size(), 1u);
-    EXPECT_EQ(linhas[0].codigo, "0150");
+    for (const bool confirmaAntes : {true, false}) {
+        SCOPED_TRACE(confirmaAntes ? "vista na confirmação" : "vista no encerramento");
+        mensagens.erros.clear();
+        sped.IniciarGeracao();
+        const int chave = sped.ChaveGeracao();
+        sped.GravarRegistro(Registro({{"REG", "0150"}, {"COD_PART", "C9"}}));
+        sped.GravarRegistro(Registro({{"REG", "C170"}, {"X", "conteúdo"}}));
+        if (confirmaAntes) {
+            EXPECT_THROW(sped.ConfirmarGravacao(), db::ErroBanco);
+            EXPECT_THROW(sped.GravarRegistro(Registro({{"REG", "C190"}})), db::ErroBanco)
+                << "depois da falha nenhuma linha é aceita";
+            EXPECT_NO_THROW(sped.EncerrarGeracao()) << "a falha já foi avisada";
+        } else {
+            EXPECT_THROW(sped.EncerrarGeracao(), db::ErroBanco);
+        }
+        ASSERT_EQ(mensagens.erros.size(), 1u);
+        EXPECT_EQ(mensagens.erros[0], "Erro ao gravar o Registro:\rChave: " + std::to_string(chave) +
+                                          "\rChave Agrup: \rOrdem: 310000002\rC\xF3" "d. Reg: C170\rConte\xFA" "do: |C170|conteúdo|");
+        const auto linhas = LinhasConfirmadas(chave);
+        ASSERT_EQ(linhas.size(), 1u);
+        EXPECT_EQ(linhas[0].codigo, "0150");
+    }
 }
 
 TEST_F(ArmazemSpedTest, SegundaGeracaoNoMesmoBancoERecusadaSemApagarNada) {
@@ -135,6 +163,7 @@ TEST_F(ArmazemSpedTest, SegundaGeracaoNoMesmoBancoERecusadaSemApagarNada) {
     sped.IniciarGeracao();
     sped.GravarRegistro(Registro({{"REG", "0000"}}));
     sped.GravarRegistro(Registro({{"REG", "0001"}}));
+    sped.ConfirmarGravacao();
 
     db::Banco outraConexao = db::Banco::Conectar(erp.parametros());
     teste::MensagensTeste outrasMensagens;
