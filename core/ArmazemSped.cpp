@@ -178,20 +178,20 @@ void ArmazemSped::GravarLinha(std::string_view codigo, std::string_view linha) {
     if (codigo == "H010") inventarioImportado_ = true;
     const std::string chave = ChaveAgrupamento(codigo, linha);
     if (!chave.empty() && RegistroExiste(codigo, chave)) return;
-    Inserir(codigo, linha, chave);
+    Inserir(codigo, std::string(linha), chave);
 }
 
-void ArmazemSped::Inserir(std::string_view codigo, std::string_view linha, const std::string& chave) {
+void ArmazemSped::Inserir(std::string_view codigo, std::string linha, const std::string& chave) {
     if (!tr_) throw std::logic_error("gravação fora de uma geração");
     const int ordem = OrdemRegistro(codigo);
-    MostrarFalha([&] { gravador_->Gravar({ordem, std::string(codigo), std::string(linha), chave}); });
+    maiorLinha_ = std::max(maiorLinha_, linha.size());
+    MostrarFalha([&] { gravador_->Gravar({ordem, std::string(codigo), std::move(linha), chave}); });
     if (!chave.empty()) chavesGravadas_.insert(ChaveDoConjunto(codigo, chave));
     const std::string_view codigoGravado = codigo.substr(0, 10);
     auto contagem = linhasPorCodigo_.find(codigoGravado);
     if (contagem == linhasPorCodigo_.end()) contagem = linhasPorCodigo_.emplace(codigoGravado, 0).first;
     ++contagem->second;
     ++linhas_;
-    maiorLinha_ = std::max(maiorLinha_, linha.size());
 }
 
 std::vector<std::string> DividirLinha(std::string_view original) {

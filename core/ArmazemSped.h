@@ -70,7 +70,7 @@ public:
     void DefinirTamanhoLote(int linhas) { tamanhoLote_ = linhas < 1 ? 1 : linhas; }
 
 private:
-    void Inserir(std::string_view codigo, std::string_view linha, const std::string& chave);
+    void Inserir(std::string_view codigo, std::string linha, const std::string& chave);
     // Chama o gravador; na primeira falha de gravação mostra o diálogo com a linha que falhou.
     template <typename F>
     void MostrarFalha(F&& gravar);

@@ -288,6 +288,7 @@ struct Coluna {
     int subtipo = 0;
     int escala = 0;
     unsigned comprimento = 0, deslocamento = 0, deslocamentoNulo = 0;
+    bool primeiraDoNome = false;  // a que a busca pelo nome encontra quando o nome se repete
 };
 
 struct Campo::Rep {
@@ -447,6 +448,9 @@ struct Consulta::Rep {
     std::map<std::string, size_t, MenorSemCaixa> indiceColuna;
     // Atalho para o nome escrito exatamente como veio do banco (o caso comum, lido a cada linha).
     std::unordered_map<std::string_view, size_t> indiceExato;
+    // Quem lê uma linha quase sempre pede as colunas na ordem do select: a coluna seguinte à última
+    // pedida é conferida antes da busca pelo nome.
+    size_t proximaColuna = 0;
 
     ~Rep() { Liberar(); }
     void Liberar() {
@@ -597,7 +601,7 @@ Consulta::Consulta(Transacao& tr, std::string_view sql) : rep_(std::make_unique<
             c.deslocamentoNulo = r.metaSaida->getNullOffset(st, i);
             r.indiceColuna.emplace(c.nome, i);
         }
-        for (unsigned i = 0; i < n; ++i) r.indiceExato.emplace(r.colunas[i].nome, i);
+        for (unsigned i = 0; i < n; ++i) r.colunas[i].primeiraDoNome = r.indiceExato.emplace(r.colunas[i].nome, i).second;
         r.campos.resize(n);
         for (unsigned i = 0; i < n; ++i)
             r.campos[i] = Campo::Rep{&r.colunas[i], &r.bufSaida, &tr.banco(), &r.tr};
@@ -693,12 +697,20 @@ void Consulta::Fechar() {
 }
 
 Campo Consulta::operator[](std::string_view nome) const {
-    if (const auto exato = rep_->indiceExato.find(nome); exato != rep_->indiceExato.end())
-        return Campo(&rep_->campos[exato->second]);
-    const auto it = rep_->indiceColuna.find(nome);
-    if (it == rep_->indiceColuna.end())
-        throw ErroBanco(Contexto("Lendo", rep_->sql), "a coluna " + std::string(nome) + util::W(" não existe no resultado"));
-    return Campo(&rep_->campos[it->second]);
+    Rep& r = *rep_;
+    size_t i = r.proximaColuna;
+    if (i >= r.colunas.size() || r.colunas[i].nome != nome || !r.colunas[i].primeiraDoNome) {
+        if (const auto exato = r.indiceExato.find(nome); exato != r.indiceExato.end()) {
+            i = exato->second;
+        } else {
+            const auto it = r.indiceColuna.find(nome);
+            if (it == r.indiceColuna.end())
+                throw ErroBanco(Contexto("Lendo", r.sql), "a coluna " + std::string(nome) + util::W(" não existe no resultado"));
+            i = it->second;
+        }
+    }
+    r.proximaColuna = i + 1;
+    return Campo(&r.campos[i]);
 }
 
 bool Consulta::TemColuna(std::string_view nome) const { return rep_->indiceColuna.find(nome) != rep_->indiceColuna.end(); }

@@ -66,6 +66,17 @@ TEST_F(BancoTest, GravaELeCadaTipoSemPerderNada) {
     EXPECT_FALSE(q.Proximo());
 }
 
+// Colunas pedidas em qualquer ordem, sem distinção de caixa; um nome repetido dá a primeira coluna.
+TEST_F(BancoTest, ColunaPeloNomeEmQualquerOrdem) {
+    db::Transacao tr(erp.banco());
+    db::Consulta q(tr, "select 1 as A, 2 as B, 3 as A, 4 as C from RDB$DATABASE");
+    ASSERT_TRUE(q.Proximo());
+    const std::pair<const char*, int64_t> pedidos[] = {{"A", 1}, {"B", 2}, {"A", 1}, {"C", 4}, {"b", 2},
+                                                       {"B", 2}, {"C", 4}, {"a", 1}, {"B", 2}};
+    for (const auto& [nome, valor] : pedidos) EXPECT_EQ(q[nome].Inteiro(), valor) << nome;
+    EXPECT_THROW(q["D"], db::ErroBanco);
+}
+
 TEST_F(BancoTest, TextoLongoDepoisDeCurtoNoMesmoComandoPreparado) {
     db::Transacao tr(erp.banco());
     db::Consulta ins(tr, "insert into TIPOS (ID, TXT) values (:ID, :TXT)");
