@@ -56,9 +56,9 @@ void ArmazemSped::IniciarGeracao() {
 
 void ArmazemSped::EncerrarGeracao() {
     if (!tr_) return;
-    std::unique_ptr<db::Transacao> tr = std::move(tr_);
-    tr->Commit();
+    std::unique_ptr<db::Transacao> leitura = std::move(tr_);  // só leitura: desfeita se o gravador falhar
     MostrarFalha([&] { gravador_->Encerrar(); });
+    leitura->Commit();
 }
 
 void ArmazemSped::ConfirmarGravacao() {

@@ -66,7 +66,8 @@ public:
     // Transação de leitura da geração: o ERP e, depois de ConfirmarGravacao, as linhas desta geração.
     db::Transacao& Transacao();
 
-    // Linhas por confirmação (vale a partir da próxima geração). 1 reproduz o desenho de uma confirmação por linha (para medir).
+    // Linhas por confirmação, a partir da próxima geração. 1 reproduz o desenho de uma confirmação
+    // por linha (para medir).
     void DefinirTamanhoLote(int linhas) { tamanhoLote_ = linhas < 1 ? 1 : linhas; }
 
 private:

@@ -111,7 +111,8 @@ TEST_F(ArmazemSpedTest, MuitasLinhasChegamTodasMesmoComOGravadorAtrasado) {
     sped.IniciarGeracao();
     const int chave = sped.ChaveGeracao();
     constexpr int kLinhas = 23'456;  // bem mais que a fila do gravador comporta
-    for (int i = 0; i < kLinhas; ++i) sped.GravarRegistro(Registro({{"REG", "C170"}, {"NUM_ITEM", std::to_string(i).c_str()}}));
+    for (int i = 0; i < kLinhas; ++i)
+        sped.GravarRegistro(Registro({{"REG", "C170"}, {"NUM_ITEM", std::to_string(i).c_str()}}));
     sped.EncerrarGeracao();
     const auto linhas = LinhasConfirmadas(chave);
     ASSERT_EQ(linhas.size(), static_cast<size_t>(kLinhas));
