@@ -8,6 +8,7 @@
 #include "app/DmPrinc.h"
 #include "erp/Esquema.h"
 #include "tests/app/InstalacaoTeste.h"
+#include "tests/support/BancoTeste.h"
 #include "tests/support/MensagensTeste.h"
 
 namespace {
@@ -58,6 +59,11 @@ TEST(ServidorFirebirdTest, PartidaDiretaPeloServidor) {
             EXPECT_TRUE(m.erros.empty()) << m.erros[0];
             ASSERT_EQ(dm.cdsFil.Filiais().size(), 1u);
             EXPECT_STREQ(dm.Driver().nomeDriver, "DevartFirebird");
+            // A geração abre uma segunda conexão pelo mesmo servidor: a do gravador de SPED_EFD.
+            teste::PastaTemporaria saida;
+            dm.DefinirFilial(1);
+            dm.cdsParams.DIR_GERACAO = saida.caminho().string();
+            EXPECT_GT(dm.GerarArquivoSped(""), 0);
         } else {
             ASSERT_EQ(m.erros.size(), 1u);
             EXPECT_NE(m.erros[0].find("password"), std::string::npos) << m.erros[0];
