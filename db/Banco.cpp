@@ -25,7 +25,8 @@ constexpr unsigned kText = 452, kVarying = 448, kShort = 500, kLong = 496, kInt6
                    kFloat = 482, kDouble = 480, kDFloat = 530, kTimestamp = 510, kBlob = 520,
                    kDate = 570, kTime = 560, kBoolean = 32764, kNull = 32766;
 constexpr unsigned kVarcharMaximo = 32765;
-constexpr long kIscLockConflict = 335544345, kIscDeadlock = 335544336, kIscUpdateConflict = 335544451;
+constexpr long kIscLockConflict = 335544345, kIscDeadlock = 335544336, kIscUpdateConflict = 335544451,
+               kIscLockTimeout = 335544878;
 
 IMaster* Mestre() {
     static IMaster* mestre = fb_get_master_interface();
@@ -115,7 +116,8 @@ void DecodificarHora(ISC_TIME t, util::DataHora& d) {
 }  // namespace
 
 bool ErroBanco::ConflitoDeBloqueio() const {
-    return codigoGds_ == kIscLockConflict || codigoGds_ == kIscDeadlock || codigoGds_ == kIscUpdateConflict;
+    return codigoGds_ == kIscLockConflict || codigoGds_ == kIscDeadlock || codigoGds_ == kIscUpdateConflict ||
+           codigoGds_ == kIscLockTimeout;
 }
 
 // ---------------------------------------------------------------- Banco
@@ -234,6 +236,8 @@ Transacao::Transacao(Banco& banco, const Opcoes& o) : banco_(banco), rep_(std::m
         tpb->insertTag(st, o.esperaBloqueio ? isc_tpb_wait : isc_tpb_nowait);
         tpb->insertTag(st, o.somenteLeitura ? isc_tpb_read : isc_tpb_write);
         if (o.semRegistroDesfazer) tpb->insertTag(st, isc_tpb_no_auto_undo);
+        if (o.esperaBloqueio && o.limiteEsperaSegundos > 0)
+            tpb->insertInt(st, isc_tpb_lock_timeout, o.limiteEsperaSegundos);
         for (const std::string& tabela : o.protegerTabelas) {
             tpb->insertString(st, isc_tpb_lock_write, tabela.c_str());
             tpb->insertTag(st, isc_tpb_protected);
@@ -695,6 +699,12 @@ void Consulta::Fechar() {
         return 0;
     });
 }
+
+bool Consulta::Aberta() const { return rep_->cursor != nullptr; }
+
+Campo Consulta::NaPosicao(size_t posicao) const { return Campo(&rep_->campos.at(posicao)); }
+
+size_t Consulta::QuantidadeColunas() const { return rep_->colunas.size(); }
 
 Campo Consulta::operator[](std::string_view nome) const {
     Rep& r = *rep_;

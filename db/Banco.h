@@ -74,6 +74,9 @@ public:
         // Sem o registro de desfazer da transação (no_auto_undo): gravações em massa mais rápidas,
         // para transações que nunca desfazem o que gravaram.
         bool semRegistroDesfazer = false;
+        // Com esperaBloqueio: segundos de espera por um registro preso por outra transação antes do
+        // erro de conflito (lock timeout); 0 = esperar sem limite.
+        int limiteEsperaSegundos = 0;
     };
     // Read committed, record version, com as opções dadas.
     explicit Transacao(Banco& banco);
@@ -132,6 +135,9 @@ public:
     Consulta& Param(std::string_view nome, Decimal valor);
     Consulta& Param(std::string_view nome, double valor);
     Consulta& Param(std::string_view nome, const util::DataHora& valor);  // timestamp
+    // Um char ou um bool iria como número sem aviso: passe texto ("S") ou int de propósito.
+    Consulta& Param(std::string_view nome, char) = delete;
+    Consulta& Param(std::string_view nome, bool) = delete;
     Consulta& ParamNulo(std::string_view nome);
     bool TemParam(std::string_view nome) const;
 
@@ -140,12 +146,17 @@ public:
     // Abre o cursor na primeira chamada e avança; false no fim (o cursor é fechado).
     bool Proximo();
     void Fechar();
+    // true entre a abertura do cursor e o seu fechamento (fim das linhas ou Fechar).
+    bool Aberta() const;
     // Atalho: abre, lê a primeira linha e deixa aberta; false se não houver linha.
     bool Abrir() { Fechar(); return Proximo(); }
 
     // Coluna da linha corrente pelo nome (alias), sem distinção de maiúsculas.
     // Coluna inexistente é erro que encerra a operação.
     Campo operator[](std::string_view nome) const;
+    // Coluna da linha corrente pela posição no select (a partir de 0).
+    Campo NaPosicao(size_t posicao) const;
+    size_t QuantidadeColunas() const;
     bool TemColuna(std::string_view nome) const;
     std::vector<std::string> Colunas() const;
     const std::string& Sql() const;

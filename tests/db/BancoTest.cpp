@@ -147,4 +147,10 @@ TEST_F(BancoTest, TabelaProtegidaRecusaSegundaTransacaoSemEspera) {
     EXPECT_TRUE(terceira.Ativa());
 }
 
+// Um char ou um bool não vira número sem aviso: não compila.
+template <class V>
+concept AceitaParam = requires(db::Consulta& q, V valor) { q.Param("X", valor); };
+static_assert(!AceitaParam<char> && !AceitaParam<bool>);
+static_assert(AceitaParam<const char*> && AceitaParam<int> && AceitaParam<double>);
+
 }  // namespace
