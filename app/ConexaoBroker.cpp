@@ -13,7 +13,6 @@ namespace app {
 namespace {
 
 constexpr const char* kCaminhoListDatabases = "/services/rest/TAccessMethods/ListDatabases";
-constexpr int kTempoLimiteSegundos = 5;
 // Uma lista de bancos tem poucos kB; o limite só protege contra um tamanho absurdo no cabeçalho.
 constexpr uint32_t kTamanhoMaximoJson = 16u << 20;
 
@@ -145,9 +144,11 @@ std::vector<TCompanyInfo> TVEXConnection::ListarBancos() const {
     const std::string onde = endereco_.host + ":" + std::to_string(endereco_.porta);
     httplib::Client cliente(endereco_.host, endereco_.porta);
     cliente.set_basic_auth(usuario_.c_str(), chaveSistema_.c_str());
-    cliente.set_connection_timeout(kTempoLimiteSegundos, 0);
-    cliente.set_read_timeout(kTempoLimiteSegundos, 0);
-    cliente.set_write_timeout(kTempoLimiteSegundos, 0);
+    const auto segundos = static_cast<time_t>(tempoLimite_.count() / 1000);
+    const auto microssegundos = static_cast<time_t>(tempoLimite_.count() % 1000 * 1000);
+    cliente.set_connection_timeout(segundos, microssegundos);
+    cliente.set_read_timeout(segundos, microssegundos);
+    cliente.set_write_timeout(segundos, microssegundos);
     const httplib::Result r = cliente.Get(kCaminhoListDatabases);
     if (!r)
         throw ErroBroker(util::W("Não foi possível consultar o servidor de conexões em ") + onde + " (" +

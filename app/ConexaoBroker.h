@@ -2,6 +2,7 @@
 // TVEXConnection: cliente do servidor de conexões do fabricante, que informa os bancos de uma
 // instalação. Só o que a conexão precisa: a lista de bancos da primeira empresa.
 #include <cstdint>
+#include <chrono>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -59,7 +60,10 @@ public:
     void DefinirEndereco(std::string_view host) { endereco_ = LerEnderecoBroker(host); }
     const EnderecoBroker& Endereco() const { return endereco_; }
 
-    // GET de ListDatabases por HTTP, com autenticação básica, sem proxy e 5 s de limite para
+    // Limite para conectar e para cada leitura (5 s sem chamar).
+    void DefinirTempoLimite(std::chrono::milliseconds limite) { tempoLimite_ = limite; }
+
+    // GET de ListDatabases por HTTP, com autenticação básica, sem proxy e o tempo limite para
     // conectar e para cada leitura. Bloqueia até a resposta. Lança ErroBroker.
     std::vector<TCompanyInfo> ListarBancos() const;
 
@@ -68,6 +72,7 @@ private:
     std::string chaveSistema_;
     std::vector<uint8_t> tabelaChave_;
     EnderecoBroker endereco_;
+    std::chrono::milliseconds tempoLimite_ = std::chrono::seconds(5);
 };
 
 }  // namespace app
