@@ -1,7 +1,8 @@
 #pragma once
 // Caches dos cadastros do ERP que os construtores consultam linha a linha: carregados na primeira
 // geração depois da partida e mantidos até o programa terminar (mudanças no ERP só são vistas
-// depois de reabrir o programa). Cada um é um mapa pela sua ordem de pesquisa.
+// depois de reabrir o programa). Cada um é um mapa pela sua ordem de pesquisa. Outros objetos que
+// valem entre execuções entram aqui também, e não no módulo de dados.
 #include <functional>
 #include <map>
 #include <optional>

@@ -13,10 +13,7 @@ int ContarLinhasBloco(Geracao& g, std::string_view prefixo) {
 }
 
 static void GravarFechamento(Geracao& g, const char* reg, const char* campo, int quantidade) {
-    TRegistroEFD r;
-    r.SetCampo("REG", reg);
-    r.SetCampo(campo, FormatarValor(static_cast<double>(quantidade), 0));
-    g.GravarRegistro(r);
+    g.GravarRegistro(reg, campo, std::to_string(quantidade));
 }
 
 void FecharArquivo(Geracao& g) {

@@ -59,13 +59,6 @@ double Arredondar(double numero, int casas) {
     return inteiro / potencia;
 }
 
-std::string TrocarBarraVertical(std::string_view texto) {
-    std::string r(texto);
-    for (char& c : r)
-        if (c == '|') c = '/';
-    return r;
-}
-
 std::string SomenteNumeros(std::string_view texto) {
     std::string r;
     for (const char c : texto)

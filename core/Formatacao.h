@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/Dinheiro.h"
 #include "db/Decimal.h"
 #include "util/DataHora.h"
 
@@ -21,12 +22,12 @@ std::string FormatarValor(const db::Decimal& numero, int casas);
 std::optional<db::Decimal> Decimal15Algarismos(double numero);
 // Valor em décimos de milésimo (como os totais acumulados) formatado com 'casas' casas.
 std::string FormatarValorDecimilesimos(int64_t decimilesimos, int casas);
+inline std::string FormatarValor(Dinheiro valor, int casas) {
+    return FormatarValorDecimilesimos(valor.Decimilesimos(), casas);
+}
 // Arredonda com 15 algarismos significativos e metade para longe do zero.
 double Arredondar(double numero, int casas);
 // Só os algarismos "0" a "9", na ordem.
 std::string SomenteNumeros(std::string_view texto);
-// Texto livre do cadastro (nomes, endereços, descrições) com "|", o separador de campos da linha,
-// trocado por "/": um "|" no cadastro partiria o campo e o arquivo seria recusado.
-std::string TrocarBarraVertical(std::string_view texto);
 
 }  // namespace core

@@ -21,13 +21,19 @@ static double AliquotaInternaUF(Geracao& g) {
     }
 }
 
+void Geracao::GravarRegistro(std::string_view reg, std::string_view campo, std::string valor) {
+    TRegistroEFD r;
+    r.SetCampo("REG", std::string(reg));
+    r.SetCampo(campo, std::move(valor));
+    sped.GravarRegistro(r);
+}
+
 void PrepararGeracao(Geracao& g) {
     g.sped.IniciarGeracao();
-    g.contadorItens = 0;
     g.erros.Limpar();
     g.aliqIcmsInternaUF = AliquotaInternaUF(g);
-    g.resumosE = ResumosBlocoE{};
-    g.tabelas = TabelasGeracao{};
+    g.consultas = ConsultasGeracao{};
+    g.estado = blocks::EstadoExecucao{};
     g.caches->Carregar(g.Leitura());
 }
 

@@ -1,21 +1,24 @@
 #pragma once
 // A geração do arquivo: o estado de uma execução e a sequência fixa das etapas.
+#include <fmt/format.h>
+
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "blocks/EstadoExecucao.h"
 #include "core/ArmazemSped.h"
 #include "core/CachesErp.h"
 #include "core/ConfiguracoesErp.h"
+#include "core/ConsultasGeracao.h"
 #include "core/Filiais.h"
 #include "core/ListaErros.h"
 #include "core/Parametros.h"
 #include "core/Progresso.h"
-#include "core/ResumosBlocoE.h"
-#include "core/TabelasGeracao.h"
 #include "db/Banco.h"
 #include "util/Mensagens.h"
+#include "util/Texto1252.h"
 
 namespace core {
 
@@ -33,20 +36,30 @@ struct Geracao {
     // Impressão do relatório de erros ao fim da geração, quando a lista não está vazia.
     std::function<void(const ListaErros&)> imprimirErros{};
 
-    // Estado zerado a cada execução por PrepararGeracao.
-    int contadorItens = 0;
+    // Refeitos a cada execução por PrepararGeracao.
     double aliqIcmsInternaUF = 0;  // alíquota interna do ICMS da UF da filial (TABELA 25)
-    ResumosBlocoE resumosE{};      // TotaisApuracaoICMS e os resumos do bloco E
-    TabelasGeracao tabelas{};
+    ConsultasGeracao consultas{};  // comandos preparados na transação da execução
+    // As tabelas de trabalho, uma estrutura por bloco dono (blocks/EstadoExecucao.h).
+    blocks::EstadoExecucao estado{};
 
     // Caches dos cadastros: o módulo de dados põe aqui os seus, que valem entre execuções.
     std::shared_ptr<CachesErp> caches = std::make_shared<CachesErp>();
 
     // Atalhos para os construtores.
     void GravarRegistro(const TRegistroEFD& r) { sped.GravarRegistro(r); }
-    void AdicionarErro(std::string_view reg, std::string_view mensagem) { erros.AdicionarErro(reg, mensagem); }
+    // Linha de um campo só além do REG (aberturas e fechamentos de bloco).
+    void GravarRegistro(std::string_view reg, std::string_view campo, std::string valor);
+    // Entrada da lista de erros montada de uma vez: o modelo, literal UTF-8 do código, vai para
+    // Windows-1252 e recebe os valores, que já vêm do ERP em Windows-1252.
+    template <class... A>
+    void AdicionarErro(std::string_view reg, fmt::format_string<A...> modelo, A&&... valores) {
+        const fmt::string_view texto = modelo;
+        erros.AdicionarErro(reg, fmt::vformat(util::W({texto.data(), texto.size()}), fmt::make_format_args(valores...)));
+    }
     // Transação da geração: lê o ERP e as linhas desta geração.
     db::Transacao& Leitura() { return sped.Transacao(); }
+    // Comando guardado da execução, reservado para quem chama (ConsultasGeracao::Preparar).
+    ConsultasGeracao::Reserva Preparar(SqlFixo sql) { return consultas.Preparar(Leitura(), sql); }
 };
 
 struct EtapaGeracao {

@@ -2,6 +2,9 @@
 
 #include <charconv>
 
+#include "core/GravacaoErp.h"
+#include "util/Texto1252.h"
+
 namespace core {
 
 std::string LerParametro(db::Transacao& tr, std::string_view grupo, std::string_view param) {
@@ -24,13 +27,14 @@ int LerParametroInteiro(db::Transacao& tr, std::string_view grupo, std::string_v
 
 void GravarParametro(db::Banco& banco, std::string_view grupo, std::string_view param,
                      std::string_view valor) {
-    db::Transacao tr(banco);
-    db::Consulta q(tr,
-                   "update or insert into PARAM (GRUPO_PA, PARAM_PA, VALOR_PA) "
-                   "values (:GRUPO, :PARAM, :VALOR) matching (GRUPO_PA, PARAM_PA)");
-    q.Param("GRUPO", grupo).Param("PARAM", param).Param("VALOR", valor);
-    q.Executar();
-    tr.Commit();
+    const std::string oQue = "o parâmetro " + std::string(grupo) + "/" + std::string(param) + " (PARAM)";
+    GravarNoErp(banco, util::W(oQue), [&](db::Transacao& tr) {
+        db::Consulta q(tr,
+                       "update or insert into PARAM (GRUPO_PA, PARAM_PA, VALOR_PA) "
+                       "values (:GRUPO, :PARAM, :VALOR) matching (GRUPO_PA, PARAM_PA)");
+        q.Param("GRUPO", grupo).Param("PARAM", param).Param("VALOR", valor);
+        q.Executar();
+    });
 }
 
 }  // namespace core

@@ -11,8 +11,9 @@ namespace core {
 std::string LerParametro(db::Transacao& tr, std::string_view grupo, std::string_view param);
 // LerParametro aparado como inteiro; vazio ou não inteiro dá 0.
 int LerParametroInteiro(db::Transacao& tr, std::string_view grupo, std::string_view param);
-// Atualiza a linha do grupo e da chave, ou insere uma, e confirma na hora numa transação própria.
-// Falha do banco sai como db::ErroBanco.
+// Atualiza a linha do grupo e da chave, ou insere uma, e confirma na hora numa transação própria
+// (core::GravarNoErp: um registro preso por um usuário do ERP vira mensagem depois da espera).
+// Outras falhas do banco saem como db::ErroBanco.
 void GravarParametro(db::Banco& banco, std::string_view grupo, std::string_view param,
                      std::string_view valor);
 

@@ -95,12 +95,11 @@ static void Gravar0100(core::Geracao& g, const core::TFilial& f) {
     db::Consulta q(g.Leitura(), "select * from CONTABILISTA where ID_CT=:ID");
     q.Param("ID", f.ID_CONTABILISTA_FI);
     if (!q.Proximo()) {
-        g.AdicionarErro("0100", util::W("Contabilista com código \"") + std::to_string(f.ID_CONTABILISTA_FI) +
-                                    util::W("\" não localizado."));
+        g.AdicionarErro("0100", "Contabilista com código \"{}\" não localizado.", f.ID_CONTABILISTA_FI);
         return;
     }
     if (q["EMAIL_CT"].Texto().empty())
-        g.AdicionarErro("0100", util::W("E-mail do contabilista não informado. O e-mail do contabilista é obrigatório."));
+        g.AdicionarErro("0100", "E-mail do contabilista não informado. O e-mail do contabilista é obrigatório.");
     TRegistroEFD r;
     r.SetCampo("REG", "0100");
     r.SetCampo("NOME", q["NOME_CT"].Texto());

@@ -15,31 +15,25 @@ namespace {
 
 DataHora FimDoPeriodo(const core::Geracao& g) { return util::DataHoraSql(g.params.DATA_FIM, 23, 59, 59); }
 
-// Primeira linha de um comando preparado da geração, coluna 'coluna'; vazio sem linha.
-std::string PrimeiroValor(db::Consulta& q, const char* coluna) {
-    std::string valor = q.Abrir() ? q[coluna].Texto() : std::string();
-    q.Fechar();
-    return valor;
-}
+// Primeira linha de um comando guardado da geração, coluna 'coluna'; vazio sem linha.
+std::string PrimeiroValor(db::Consulta& q, const char* coluna) { return q.Abrir() ? q[coluna].Texto() : std::string(); }
 
 // CODIGO_PI ou DESCRICAO_PI anterior do item de estoque, o que valia no último dia do período.
 std::string ValorAnteriorItemEstoque(core::Geracao& g, int id, const char* campo) {
     if (id <= 0) return {};
-    db::Consulta& q = g.tabelas.consultas.Preparar(
-        g.Leitura(),
+    auto q = g.Preparar(
         "select * from prod_item_estoque_alt p where p.id_prod_item_estoque_pa = :ID and VALOR_ANTERIOR_PA <> '' "
         "and CAMPO_ALT_PA = :CAMPO and DT_FIM_VR_ANT_PA >= :DATA_FIM and DT_INICIO_VR_ANT_PA <= :DATA_FIM "
         "order by DT_FIM_VR_ANT_PA");
-    q.Param("ID", id).Param("CAMPO", campo).Param("DATA_FIM", FimDoPeriodo(g));
-    return PrimeiroValor(q, "VALOR_ANTERIOR_PA");
+    q->Param("ID", id).Param("CAMPO", campo).Param("DATA_FIM", FimDoPeriodo(g));
+    return PrimeiroValor(*q, "VALOR_ANTERIOR_PA");
 }
 
 std::string ValorAtualItemEstoque(core::Geracao& g, int id, const char* campo) {
     if (id <= 0) return {};
-    db::Consulta& q =
-        g.tabelas.consultas.Preparar(g.Leitura(), "select * from prod_item_estoque p where p.id_pi = :ID");
-    q.Param("ID", id);
-    return PrimeiroValor(q, campo);
+    auto q = g.Preparar("select * from prod_item_estoque p where p.id_pi = :ID");
+    q->Param("ID", id);
+    return PrimeiroValor(*q, campo);
 }
 
 // Valor que valia no fim do período, senão o atual.
@@ -51,15 +45,14 @@ std::string ValorItemEstoque(core::Geracao& g, int id, const char* campo) {
 // DESC_ANTERIOR_MA que valia no último dia do período; cor e tamanho vazios ou "*" valem para todos.
 std::string DescricaoAnterior(core::Geracao& g, const std::string& produto, int mprima, const std::string& cor,
                               const std::string& tamanho) {
-    db::Consulta& q = g.tabelas.consultas.Preparar(
-        g.Leitura(),
+    auto q = g.Preparar(
         "select DESC_ANTERIOR_MA from MPRIMA_PRODUTO_ALTERACOES where PROD_MA = :PROD and MPRIMA_MA = :MPRIMA "
         "AND ((COR_MP_PROD_MA = :COR) or (COR_MP_PROD_MA IS NULL) or (COR_MP_PROD_MA = '') or (COR_MP_PROD_MA = '*')) "
         "AND ((TAM_MP_PROD_MA = :TAM) or (TAM_MP_PROD_MA IS NULL) or (TAM_MP_PROD_MA = '') or (TAM_MP_PROD_MA = '*')) "
         "and DATA_FINAL_MA >= :DATA_FIM and DATA_INICIAL_MA <= :DATA_FIM order by DATA_FINAL_MA");
-    q.Param("PROD", produto).Param("MPRIMA", mprima).Param("COR", cor).Param("TAM", tamanho);
-    q.Param("DATA_FIM", FimDoPeriodo(g));
-    return PrimeiroValor(q, "DESC_ANTERIOR_MA");
+    q->Param("PROD", produto).Param("MPRIMA", mprima).Param("COR", cor).Param("TAM", tamanho);
+    q->Param("DATA_FIM", FimDoPeriodo(g));
+    return PrimeiroValor(*q, "DESC_ANTERIOR_MA");
 }
 
 std::string DescricaoAnteriorProduto(core::Geracao& g, const TItemDocumento& doc) {
@@ -141,7 +134,7 @@ bool CodigoDescricaoMPrima(core::Geracao& g, const TItemDocumento& doc, std::str
 
 TDadosItem DadosItem(core::Geracao& g, const TItemDocumento& doc, std::string codigo) {
     TDadosItem d{std::move(codigo), {}, {}};
-    core::TItem0200& i = d.item;
+    TItem0200& i = d.item;
     if (d.codigo == kTransporteTomado) {
         i.DESCR_ITEM = "Transporte Tomado";
         i.UNID_INV = "-";

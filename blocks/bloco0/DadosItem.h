@@ -3,7 +3,7 @@
 // descrição e os campos do 0200, a partir dos cadastros e dos históricos de código e descrição.
 #include <string>
 
-#include "core/TabelasGeracao.h"
+#include "blocks/bloco0/TabelasBloco0.h"
 
 namespace core {
 struct Geracao;
@@ -28,7 +28,7 @@ struct TDadosItem {
     // O código pode virar o do item de estoque, ganhar cor e tamanho ou virar um texto "ERRO: ...".
     std::string codigo;
     std::string conta;     // conta contábil do cadastro
-    core::TItem0200 item;  // DESCR_ITEM a CEST; sem ID, COD_ITEM e FILIAL
+    TItem0200 item;  // DESCR_ITEM a CEST; sem ID, COD_ITEM e FILIAL
 };
 
 TDadosItem DadosItem(core::Geracao& g, const TItemDocumento& doc, std::string codigo);

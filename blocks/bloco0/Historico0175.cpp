@@ -5,14 +5,15 @@
 #include <algorithm>
 #include <map>
 
+#include "blocks/DocumentosPeriodo.h"
 #include "core/Formatacao.h"
 #include "core/Geracao.h"
-#include "util/Datas.h"
 
 namespace blocks {
 
 void CarregarLogParticipantes(core::Geracao& g) {
-    g.tabelas.cdsLog.clear();
+    LogParticipantes& log = g.estado.bloco0.cdsLog;
+    log.clear();
     db::Consulta q(g.Leitura(),
                    "SELECT CHAVE_LG, ARQUIVO_LG, CAMPO_LG, DATA_LG, VRANT_LG, CASE CAMPO_LG "
                    "WHEN 'CODMUNICIPIO_CL' THEN (SELECT CODIGO_MU FROM MUNICIPIOS_IBGE WHERE CODIGO_MU = L.VRANT_LG) "
@@ -21,13 +22,12 @@ void CarregarLogParticipantes(core::Geracao& g) {
                    "WHERE ( (ARQUIVO_LG = 'CLIENTE') OR (ARQUIVO_LG = 'FORNECEDOR') ) "
                    "AND DATA_LG >= :DATA_INI AND DATA_LG <= :DATA_FIM "
                    "ORDER BY CHAVE_LG, ARQUIVO_LG, CAMPO_LG, DATA_LG");
-    q.Param("DATA_INI", util::DataHoraSql(g.params.DATA_INI, 0, 0, 0))
-        .Param("DATA_FIM", util::DataHoraSql(g.params.DATA_FIM, 23, 59, 59));
+    ParametrosPeriodo(q, g.params);
     while (q.Proximo())
-        g.tabelas.cdsLog[{q["ARQUIVO_LG"].Texto(), q["CHAVE_LG"].Texto()}].push_back(
+        log[{q["ARQUIVO_LG"].Texto(), q["CHAVE_LG"].Texto()}].push_back(
             {q["CAMPO_LG"].Texto(), q["DATA_LG"].Data(), q["VRANT_LG"].Texto(), q["COD_MUNICIPIO_IBGE"].Texto()});
     // A ordem de bytes decide a última alteração de cada coluna, qualquer que seja a collation do banco.
-    for (auto& [participante, alteracoes] : g.tabelas.cdsLog)
+    for (auto& [participante, alteracoes] : log)
         std::stable_sort(alteracoes.begin(), alteracoes.end(), [](const auto& a, const auto& b) {
             return std::tie(a.CAMPO_LG, a.DATA_LG) < std::tie(b.CAMPO_LG, b.DATA_LG);
         });
@@ -58,7 +58,7 @@ static void Gravar0175(core::Geracao& g, const std::string& codPart, std::string
     valor.resize(std::min<size_t>(valor.size(), 100));
     const std::string dtAlt = core::FormatarDataEFD(momento);
     const std::string nr(nrCampo);
-    core::TRegistros0175& gravados = g.tabelas.cdsReg0175;
+    TRegistros0175& gravados = g.estado.bloco0.cdsReg0175;
     if (gravados.porData.count({codPart, dtAlt, nr}) || gravados.porValor.count({codPart, nr, valor})) return;
     gravados.porData.insert({codPart, dtAlt, nr});
     gravados.porValor.insert({codPart, nr, valor});
@@ -74,13 +74,14 @@ void GerarHistorico0175(core::Geracao& g, const std::string& codPart, char tipo,
                         std::string_view prefixoUF) {
     const char* tabela = tipo == 'C' ? "CLIENTE" : tipo == 'F' ? "FORNECEDOR" : tipo == 'R' ? "REPRESENTANTE" : nullptr;
     if (!tabela) return;
-    const auto it = g.tabelas.cdsLog.find({tabela, std::to_string(numero)});
-    if (it == g.tabelas.cdsLog.end()) return;
-    const std::vector<core::TAlteracaoLog> alteracoes = std::move(it->second);
-    g.tabelas.cdsLog.erase(it);
+    LogParticipantes& log = g.estado.bloco0.cdsLog;
+    const auto it = log.find({tabela, std::to_string(numero)});
+    if (it == log.end()) return;
+    const std::vector<TAlteracaoLog> alteracoes = std::move(it->second);
+    log.erase(it);
     for (size_t i = 0; i < alteracoes.size(); ++i) {
         if (i + 1 < alteracoes.size() && alteracoes[i + 1].CAMPO_LG == alteracoes[i].CAMPO_LG) continue;
-        const core::TAlteracaoLog& ultima = alteracoes[i];  // a mais recente da coluna no período
+        const TAlteracaoLog& ultima = alteracoes[i];  // a mais recente da coluna no período
         const std::string_view nrCampo = MapaCampos0175(std::string(tabela) + "." + ultima.CAMPO_LG);
         std::string valor = ultima.VRANT_LG;
         // Município anterior só quando é da mesma UF e existe na tabela do IBGE.

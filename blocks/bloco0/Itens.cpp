@@ -4,6 +4,7 @@
 
 #include "core/Formatacao.h"
 #include "core/Geracao.h"
+#include "core/LimpezaTexto.h"
 #include "util/Texto.h"
 #include "util/Texto1252.h"
 
@@ -13,13 +14,6 @@ using util::DataHora;
 
 namespace {
 
-// Tira os pares CR LF em duas passadas, cada uma sem reexaminar o que já removeu.
-std::string SemQuebrasDeLinha(std::string texto) {
-    for (int passada = 0; passada < 2; ++passada)
-        for (size_t p = 0; (p = texto.find("\r\n", p)) != std::string::npos;) texto.erase(p, 2);
-    return texto;
-}
-
 // Chave de uma entrada de documento: entradas iguais dão sempre a mesma resposta na geração.
 std::string ChaveEntrada(const std::string& codigo, const TItemDocumento& i) {
     const char s = '\x1f';
@@ -27,25 +21,20 @@ std::string ChaveEntrada(const std::string& codigo, const TItemDocumento& i) {
            i.cor + s + std::to_string(i.mprima) + s + i.padronizacao;
 }
 
-std::string Aspas(const std::string& texto) { return "\"" + texto + "\""; }
-
 // Conferências feitas só no primeiro uso do código.
 void ConferirItemNovo(core::Geracao& g, const TItemDocumento& doc, const std::string& codigo,
-                      const core::TItem0200& item) {
+                      const TItem0200& item) {
     const bool transporte = codigo == kTransporteTomado;
     const bool produto = !doc.produto.empty();
     const std::string mprima = std::to_string(doc.mprima);
     if (!item.COD_GEN.empty() && item.COD_GEN.size() != 2 && !transporte)
-        g.AdicionarErro("0200", util::W("Código do genero ") + Aspas(item.COD_GEN) +
-                                    (produto ? " informado para produto " + Aspas(doc.produto)
-                                             : " informado para m.prima " + Aspas(mprima)) +
-                                    util::W(" deve ter 2 dígitos."));
+        g.AdicionarErro("0200", "Código do genero \"{}\" informado para {} \"{}\" deve ter 2 dígitos.", item.COD_GEN,
+                        produto ? "produto" : "m.prima", produto ? doc.produto : mprima);
     if (item.COD_NCM.empty() && !transporte)
-        g.AdicionarErro("0200", util::W("Item com código ") + Aspas(codigo) + " com NCM em branco.");
+        g.AdicionarErro("0200", "Item com código \"{}\" com NCM em branco.", codigo);
     if (item.TIPO_ITEM.empty())
-        g.AdicionarErro("0200", produto && !transporte
-                                    ? util::W("Tipo Fiscal não informado para produto ") + Aspas(doc.produto) + " ."
-                                    : util::W("Tipo Fiscal não informado para m.prima ") + Aspas(mprima) + " .");
+        g.AdicionarErro("0200", "Tipo Fiscal não informado para {} \"{}\" .", produto && !transporte ? "produto" : "m.prima",
+                        produto && !transporte ? doc.produto : mprima);
 }
 
 }  // namespace
@@ -54,7 +43,7 @@ void GerarRegistro0190(core::Geracao& g, const std::string& unidade) {
     if (unidade.empty()) return;
     const std::string* descricao = core::Localizar(g.caches->cdsTabUN, unidade);
     if (!descricao)
-        g.AdicionarErro("0190", "Unidade de medida " + Aspas(unidade) + util::W(" não cadastrada na tabela 07."));
+        g.AdicionarErro("0190", "Unidade de medida \"{}\" não cadastrada na tabela 07.", unidade);
     core::TRegistroEFD r;
     r.SetCampo("REG", "0190");
     r.SetCampo("UNID", unidade);
@@ -63,10 +52,11 @@ void GerarRegistro0190(core::Geracao& g, const std::string& unidade) {
 }
 
 bool ArmazenarItem0200(core::Geracao& g, const TDadosItem& dados, int filial) {
-    const auto [it, novo] = g.tabelas.cdsReg0200.try_emplace(dados.codigo, dados.item);
+    TabelasBloco0& t = g.estado.bloco0;
+    const auto [it, novo] = t.cdsReg0200.try_emplace(dados.codigo, dados.item);
     if (!novo) return false;
-    core::TItem0200& item = it->second;
-    item.ID = ++g.contadorItens;
+    TItem0200& item = it->second;
+    item.ID = ++t.contadorItens;
     item.COD_ITEM = dados.codigo;
     if (g.params.DATA_INI >= DataHora::Data(2019, 11, 1)) item.DESCR_ITEM = util::TextoXML(item.DESCR_ITEM);
     item.COD_BARRA.clear();
@@ -75,15 +65,15 @@ bool ArmazenarItem0200(core::Geracao& g, const TDadosItem& dados, int filial) {
     return true;
 }
 
-core::TItemResolvido ResolverCodigoItem(core::Geracao& g, const TItemDocumento& doc) {
-    std::string codigo = SemQuebrasDeLinha(doc.codigo);
+TItemResolvido ResolverCodigoItem(core::Geracao& g, const TItemDocumento& doc) {
+    std::string codigo = core::SemQuebrasDeLinha(doc.codigo);
     if (codigo.empty() && doc.mprima > 0) codigo = std::to_string(doc.mprima);
     // Um mês cita o mesmo item milhares de vezes: a resposta da primeira vez vale para as seguintes.
     const std::string chave = ChaveEntrada(codigo, doc);
-    if (const core::TItemResolvido* r = core::Localizar(g.tabelas.itensResolvidos, chave)) return *r;
+    if (const TItemResolvido* r = core::Localizar(g.estado.bloco0.itensResolvidos, chave)) return *r;
 
     const TDadosItem dados = DadosItem(g, doc, codigo);
-    const core::TItemResolvido resposta{dados.codigo, dados.conta};
+    const TItemResolvido resposta{dados.codigo, dados.conta};
     if (!dados.codigo.starts_with("ERRO")) {
         GerarRegistro0190(g, dados.item.UNID_INV);
         // Os filhos 0205, 0210 e 0220 ainda não são gerados: o 0220 entraria aqui para todo item, o
@@ -91,15 +81,16 @@ core::TItemResolvido ResolverCodigoItem(core::Geracao& g, const TItemDocumento& 
         if (ArmazenarItem0200(g, dados, doc.filial ? doc.filial : g.params.FILIAL))
             ConferirItemNovo(g, doc, dados.codigo, dados.item);
     }
-    g.tabelas.itensResolvidos.emplace(chave, resposta);
+    g.estado.bloco0.itensResolvidos.emplace(chave, resposta);
     return resposta;
 }
 
 void GravarCdsReg0200_E_Filhos(core::Geracao& g) {
-    g.progresso.IniciarEtapa("Gravando reg 0200 ...", static_cast<int>(g.tabelas.cdsReg0200.size()));
+    const auto& itens = g.estado.bloco0.cdsReg0200;
+    g.progresso.IniciarEtapa("Gravando reg 0200 ...", static_cast<int>(itens.size()));
     const bool comCest = g.params.DATA_INI >= DataHora::Data(2017, 1, 1);
     core::TRegistroEFD r;
-    for (const auto& [codigo, item] : g.tabelas.cdsReg0200) {
+    for (const auto& [codigo, item] : itens) {
         r.Clear();
         r.SetCampo("REG", "0200");
         r.SetCampo("COD_ITEM", item.COD_ITEM);

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "blocks/bloco0/DadosItem.h"
-#include "core/TabelasGeracao.h"
 
 namespace core {
 struct Geracao;
@@ -15,7 +14,7 @@ namespace blocks {
 // Código e conta contábil do item. Um código que começa com "ERRO" não grava nada: quem chamou
 // informa o erro com o seu documento. O primeiro uso de um código guarda o item para o 0200 e
 // confere gênero, NCM e tipo fiscal; os usos seguintes não mudam nada.
-core::TItemResolvido ResolverCodigoItem(core::Geracao& g, const TItemDocumento& item);
+TItemResolvido ResolverCodigoItem(core::Geracao& g, const TItemDocumento& item);
 
 // 0190 da unidade, com a descrição da TABELA 07; nada para unidade vazia.
 void GerarRegistro0190(core::Geracao& g, const std::string& unidade);

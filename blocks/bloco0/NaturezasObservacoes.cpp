@@ -4,9 +4,8 @@
 
 #include <fmt/format.h>
 
-#include <algorithm>
-
 #include "core/FormatoConta.h"
+#include "core/LimpezaTexto.h"
 #include "core/Geracao.h"
 #include "util/Texto.h"
 #include "util/Texto1252.h"
@@ -24,55 +23,27 @@ static void GravarCodigoTexto(core::Geracao& g, const char* reg, const char* cam
 
 std::string CodigoNatureza(core::Geracao& g, const std::string& natureza, std::string_view origem) {
     if (natureza.empty()) {
-        g.AdicionarErro("0400", util::W("Natureza da operação inválida para o docto \"") + std::string(origem) + "\" .");
+        g.AdicionarErro("0400", "Natureza da operação inválida para o docto \"{}\" .", origem);
         return {};
     }
-    if (const std::string* codigo = core::Localizar(g.tabelas.cdsNatOper, natureza)) return *codigo;
-    const std::string codigo = fmt::format("{:06d}", ++g.tabelas.contadorNatureza);
-    g.tabelas.cdsNatOper.emplace(natureza, codigo);
+    TabelasBloco0& t = g.estado.bloco0;
+    if (const std::string* codigo = core::Localizar(t.cdsNatOper, natureza)) return *codigo;
+    const std::string codigo = fmt::format("{:06d}", ++t.contadorNatureza);
+    t.cdsNatOper.emplace(natureza, codigo);
     GravarCodigoTexto(g, "0400", "COD_NAT", codigo, "DESCR_NAT", natureza);
     return codigo;
 }
 
-std::string LimparTexto0450(std::string_view texto) {
-    std::string r;
-    char ultimo = ' ';
-    for (char c : texto) {
-        if (c == '\r') {
-            if (ultimo == ' ') continue;
-            c = ' ';
-        } else if (static_cast<unsigned char>(c) < ' ' || (c == ' ' && ultimo == ' ')) {
-            continue;
-        }
-        r += c;
-        ultimo = c;
-    }
-    return r;
-}
-
 std::string GerarRegistro0450(core::Geracao& g, std::string_view texto) {
-    std::string semBarras(texto);
-    std::replace(semBarras.begin(), semBarras.end(), '|', '/');
-    const std::string codigo = fmt::format("{:06d}", ++g.tabelas.contadorInformacao);
-    GravarCodigoTexto(g, "0450", "COD_INF", codigo, "TXT", LimparTexto0450(semBarras));
+    const std::string codigo = fmt::format("{:06d}", ++g.estado.bloco0.contadorInformacao);
+    GravarCodigoTexto(g, "0450", "COD_INF", codigo, "TXT", core::LimparTexto0450(core::TrocarBarraVertical(texto)));
     return codigo;
-}
-
-std::string LimparTextoObservacao(std::string_view texto) {
-    std::string r(texto);
-    for (char& c : r) {
-        if (c >= 1 && c <= 31)
-            c = ' ';
-        else if (c == '|')
-            c = '/';
-    }
-    return r;
 }
 
 void GravarObservacao(core::Geracao& g, std::string_view registro, const std::string& codObs,
                       std::string_view texto0460, std::string_view textoComplementar) {
-    const std::string complementar = LimparTextoObservacao(util::Truncar(textoComplementar, 254));
-    std::string texto = LimparTextoObservacao(util::Truncar(texto0460, 254));
+    const std::string complementar = core::LimparTextoObservacao(util::Truncar(textoComplementar, 254));
+    std::string texto = core::LimparTextoObservacao(util::Truncar(texto0460, 254));
     core::TRegistroEFD r;
     r.SetCampo("REG", std::string(registro));
     r.SetCampo("COD_OBS", codObs);

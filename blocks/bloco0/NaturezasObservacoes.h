@@ -16,15 +16,11 @@ std::string CodigoNatureza(core::Geracao& g, const std::string& natureza, std::s
 
 // Novo COD_INF a cada chamada, mesmo para um texto já registrado, com o seu 0450.
 std::string GerarRegistro0450(core::Geracao& g, std::string_view texto);
-// Uma linha só: quebras de linha viram um branco, os demais controles somem, brancos seguidos viram um.
-std::string LimparTexto0450(std::string_view texto);
 
 // Linha de observação ('registro' "C195" ou "D195") e o 0460 do código; o primeiro texto de cada
 // código fica. Texto do 0460 vazio: vale o texto complementar.
 void GravarObservacao(core::Geracao& g, std::string_view registro, const std::string& codObs,
                       std::string_view texto0460, std::string_view textoComplementar);
-// Controles viram brancos e "|" vira "/".
-std::string LimparTextoObservacao(std::string_view texto);
 
 // CODCONTAB_SPED_CC da conta em CONTACONTABIL (quando preenchido), formatada pelos níveis de
 // CONTA_CONTABIL/FORMATO quando SPED/COD_CONTAB_FORMATADO é "S". Conta fora do plano: como veio.

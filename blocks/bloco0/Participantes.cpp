@@ -10,6 +10,7 @@
 
 #include "blocks/bloco0/Historico0175.h"
 #include "core/Formatacao.h"
+#include "core/LimpezaTexto.h"
 #include "util/TextoData.h"
 #include "core/Geracao.h"
 #include "util/Texto1252.h"
@@ -29,7 +30,7 @@ struct T0150 {
 struct FonteParticipante {
     char tipo;
     const char* tabela;
-    const char* sql;
+    core::SqlFixo sql;
     const char *nome, *pais, *documento, *ie, *municipio, *rua, *numero, *complemento, *bairro;
 };
 
@@ -63,16 +64,14 @@ const FonteParticipante* FonteDoTipo(char tipo) {
 }
 
 std::string MunicipioDaCidade(core::Geracao& g, const std::string& cidade, const std::string& uf) {
-    db::Consulta& q = g.tabelas.consultas.Preparar(
-        g.Leitura(), "select COD_MUNICIPIO_IBGE_CI from CIDADE where NOME_CI=:CIDADE and UF_CI=:UF");
-    q.Param("CIDADE", cidade).Param("UF", uf);
-    std::string codigo = q.Abrir() ? q["COD_MUNICIPIO_IBGE_CI"].Texto() : std::string();
-    q.Fechar();
-    return codigo;
+    auto q = g.Preparar("select COD_MUNICIPIO_IBGE_CI from CIDADE where NOME_CI=:CIDADE and UF_CI=:UF");
+    q->Param("CIDADE", cidade).Param("UF", uf);
+    return q->Abrir() ? (*q)["COD_MUNICIPIO_IBGE_CI"].Texto() : std::string();
 }
 
 std::optional<T0150> LerCadastro(core::Geracao& g, const FonteParticipante& f, int numero) {
-    db::Consulta& q = g.tabelas.consultas.Preparar(g.Leitura(), f.sql);
+    auto reserva = g.Preparar(f.sql);
+    db::Consulta& q = *reserva;
     q.Param("COD", numero);
     if (!q.Abrir()) return std::nullopt;
     T0150 d;
@@ -94,7 +93,6 @@ std::optional<T0150> LerCadastro(core::Geracao& g, const FonteParticipante& f, i
         cidade = q["CIDADE_CL"].Texto();
         uf = q["UF"].Texto();
     }
-    q.Fechar();
     if (f.tipo == 'C' && d.COD_MUN.empty()) d.COD_MUN = MunicipioDaCidade(g, cidade, uf);
     return d;
 }
@@ -167,10 +165,9 @@ void Gravar0150(core::Geracao& g, const std::string& codPart, const T0150& d) {
 void ReportarSem0150(core::Geracao& g, char tipo, int numero, const std::string& codPart,
                      std::string_view origem) {
     if (const FonteParticipante* f = FonteDoTipo(tipo))
-        g.AdicionarErro("0150", util::W("Registro não localizado para o código \"") + std::to_string(numero) +
-                                    "\" na tabela " + f->tabela + ". Origem = " + std::string(origem));
-    g.AdicionarErro("0150", util::W("Tamanho do registro 0150 inválido para o codigo \"") + codPart +
-                                "\". Origem = " + std::string(origem));
+        g.AdicionarErro("0150", "Registro não localizado para o código \"{}\" na tabela {}. Origem = {}", numero, f->tabela,
+                        origem);
+    g.AdicionarErro("0150", "Tamanho do registro 0150 inválido para o codigo \"{}\". Origem = {}", codPart, origem);
 }
 
 }  // namespace
@@ -182,7 +179,7 @@ std::string CodigoPais(const core::Geracao& g, const std::string& paisErp) {
 
 std::string CodigoParticipante(core::Geracao& g, char tipo, int numero, std::string_view origem) {
     const auto chave = std::make_pair(tipo, numero);
-    if (const core::TParticipanteResolvido* r = core::Localizar(g.tabelas.participantes, chave)) {
+    if (const TParticipanteResolvido* r = core::Localizar(g.estado.bloco0.participantes, chave)) {
         if (!r->gravado) ReportarSem0150(g, tipo, numero, r->COD_PART, origem);
         return r->COD_PART;
     }
@@ -201,7 +198,7 @@ std::string CodigoParticipante(core::Geracao& g, char tipo, int numero, std::str
     } else {
         ReportarSem0150(g, tipo, numero, codPart, origem);
     }
-    g.tabelas.participantes[chave] = {codPart, dados.has_value()};
+    g.estado.bloco0.participantes[chave] = {codPart, dados.has_value()};
     return codPart;
 }
 

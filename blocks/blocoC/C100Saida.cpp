@@ -86,7 +86,7 @@ void GravarC100Saida(core::Geracao& g, TDocumentoSaida& doc) {
     const bool fenuka = g.configuracoes.COD_CONTABILIDADE == "FENUKA";
     const double abatimentos = ns.VRDESCTOSUFRAMA_NS + ns.VRDESCTOPIS_NS + ns.VRDESCTOCOFINS_NS;
 
-    core::TRegistroEFD& r = doc.C100;
+    core::TRegistroEFD& r = doc.registros.C100;
     r.Clear();
     r.SetCampo("REG", "C100");
     r.SetCampo("IND_OPER", ns.TPNOTA_NS == "E" ? "0" : "1");
@@ -127,7 +127,7 @@ void GravarC100Saida(core::Geracao& g, TDocumentoSaida& doc) {
 
 void GravarC160Saida(core::Geracao& g, TDocumentoSaida& doc) {
     const TNotaSaida& ns = doc.nota;
-    core::TRegistroEFD& r = doc.C160;
+    core::TRegistroEFD& r = doc.registros.C160;
     r.Clear();
     r.SetCampo("REG", "C160");
     r.SetCampo("COD_PART", CodigoParticipante(g, 'F', ns.TRANSP_NS, Origem(ns)));

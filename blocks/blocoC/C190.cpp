@@ -1,4 +1,4 @@
-// C190 a partir de cdsRegC190, que as notas de saída (e as de entrada) preenchem com os seus itens.
+// C190 a partir do resumo que os itens de um documento (de saída ou de entrada) preenchem.
 #include "blocks/blocoC/C190.h"
 
 #include "core/Formatacao.h"
@@ -6,10 +6,10 @@
 
 namespace blocks {
 
-void GravarC190(core::Geracao& g) {
+void GravarC190(core::Geracao& g, const ResumoC190& resumo) {
     using core::FormatarValorDecimilesimos;
     core::TRegistroEFD r;
-    for (const auto& [chave, c190] : g.tabelas.cdsRegC190) {
+    for (const auto& [chave, c190] : resumo) {
         const auto& [cst, cfop, aliquota] = chave;
         r.Clear();
         r.SetCampo("REG", "C190");

@@ -1,6 +1,6 @@
 // Itens das notas de saída (ITENSNS): C170 quando devido, o resumo cdsRegC190 do documento, o ICMS
-// da apuração (E110) e o IPI por CFOP e CST (cdsRegE510); a conta do item vem do cadastro ou da
-// regra do CFOP (CFOP).
+// da apuração (E110) e o IPI por CFOP e CST (E510), entregues ao bloco E; a conta do item vem do
+// cadastro ou da regra do CFOP (CFOP).
 #include <cmath>
 #include <string>
 
@@ -8,20 +8,20 @@
 #include "blocks/bloco0/NaturezasObservacoes.h"
 #include "blocks/blocoC/NotasSaida.h"
 #include "blocks/blocoE/ApuracaoIcms.h"
+#include "blocks/blocoE/ApuracaoIpi.h"
 #include "core/Formatacao.h"
 #include "core/Geracao.h"
 #include "util/Texto1252.h"
 
 namespace blocks {
 
+using core::Dinheiro;
 using core::EmDecimilesimos;
 using core::FormatarValor;
 using core::FormatarValorDecimilesimos;
+using core::R;
 
 namespace {
-
-// x levado ao inteiro mais próximo, empate para o par.
-int64_t R(double x) { return static_cast<int64_t>(std::rint(x)); }
 
 // Os dois últimos caracteres de um CST de três ou mais; o próprio CST quando menor.
 std::string CstCurto(const std::string& cst) { return cst.size() >= 3 ? cst.substr(cst.size() - 2) : cst; }
@@ -42,14 +42,13 @@ void GerarC170Saida(core::Geracao& g, TDocumentoSaida& doc, const TItemSaida& it
     entrada.mprima = item.COD_MPRIMA_SA;
     entrada.padronizacao = item.COD_PADRON_SA;
     entrada.filial = ns.FILIAL_NS;
-    const core::TItemResolvido resolvido = ResolverCodigoItem(g, entrada);
+    const TItemResolvido resolvido = ResolverCodigoItem(g, entrada);
     if (resolvido.codigo.starts_with("ERRO"))
-        g.AdicionarErro("C170", resolvido.codigo + util::W(" - NF saída num. ") + std::to_string(ns.DOCTO_NS) +
-                                    ", Item " + std::to_string(item.ITEM_SA));
+        g.AdicionarErro("C170", "{} - NF saída num. {}, Item {}", resolvido.codigo, ns.DOCTO_NS, item.ITEM_SA);
     const std::string conta = ContaContabilItem(g, item.CFOP_SA, resolvido.conta);
     const double quantidade = QuantidadeItem(item);
 
-    core::TRegistroEFD& r = doc.C170;
+    core::TRegistroEFD& r = doc.registros.C170;
     r.Clear();
     r.SetCampo("REG", "C170");
     r.SetCampo("NUM_ITEM", std::to_string(item.ITEM_SA));
@@ -93,13 +92,11 @@ void GerarC170Saida(core::Geracao& g, TDocumentoSaida& doc, const TItemSaida& it
     g.GravarRegistro(r);
 
     if (core::AparadoEFD(item.CST_SA).size() != 3)
-        g.AdicionarErro("C170", "CST de ICMS do item " + std::to_string(item.ITEM_SA) + util::W(" da NF saída num. ") +
-                                    std::to_string(ns.DOCTO_NS) + util::W(" inválido."));
+        g.AdicionarErro("C170", "CST de ICMS do item {} da NF saída num. {} inválido.", item.ITEM_SA, ns.DOCTO_NS);
 }
 
 void AcumularC190Saida(core::Geracao& g, TDocumentoSaida& doc, const TItemSaida& item) {
-    core::TRegC190& c190 =
-        g.tabelas.cdsRegC190[core::ChaveC190{item.CST_SA, item.CFOP_SA, EmDecimilesimos(item.ALIQICM_SA)}];
+    TRegC190& c190 = doc.cdsRegC190[ChaveC190{item.CST_SA, item.CFOP_SA, EmDecimilesimos(item.ALIQICM_SA)}];
     c190.VL_OPR += ValorOperacaoItem(doc, item);
     if (item.PRREAL_SA > 0) c190.VL_OPR += EmDecimilesimos(item.VRIPI_SA);
     if (item.ALIQICM_SA > 0) {
@@ -156,17 +153,26 @@ void ProcessarItemSaida(core::Geracao& g, TDocumentoSaida& doc, const TItemSaida
     if (c170 && quantidade > 0) GerarC170Saida(g, doc, item);
     AcumularC190Saida(g, doc, item);
     // Os ajustes por item (débito do RET, ICMS repassado) entram aqui quando existirem.
-    AcumularApuracaoICMS(g.resumosE.totais, "C190", item.CFOP_SA, doc.codSit, "", R(item.VRICM_SA * 10000) / 10000.0,
-                         0);
-    core::TRegE510& e510 = g.resumosE.cdsRegE510[{item.CFOP_SA, CstCurto(item.CST_IPI_SA)}];
-    e510.VL_CONT_IPI += ValorOperacaoItem(doc, item);
-    e510.VL_BC_IPI += EmDecimilesimos(item.BASECALCIPI_SA);
-    e510.VL_IPI += EmDecimilesimos(item.VRIPI_SA);
+    AcumularApuracaoICMS(g, {.origem = "C190",
+                             .cfop = item.CFOP_SA,
+                             .codSit = doc.codSit,
+                             .valorDocumento = Dinheiro::DeDecimilesimos(R(item.VRICM_SA * 10000))});
+    AcumularE510(g, item.CFOP_SA, CstCurto(item.CST_IPI_SA),
+                 {.VL_CONT_IPI = Dinheiro::DeDecimilesimos(ValorOperacaoItem(doc, item)),
+                  .VL_BC_IPI = Dinheiro::DeReal(item.BASECALCIPI_SA),
+                  .VL_IPI = Dinheiro::DeReal(item.VRIPI_SA)});
     doc.quantidadeTotal += quantidade;
 }
 
+// A diferença de ICMS que a correção pôs numa linha do C190 também vai para a apuração.
+static void AcumularCorrecaoC190(core::Geracao& g, const TDocumentoSaida& doc, const std::string& cfop,
+                                 int64_t icms) {
+    AcumularApuracaoICMS(
+        g, {.origem = "C190", .cfop = cfop, .codSit = doc.codSit, .valorDocumento = Dinheiro::DeDecimilesimos(icms)});
+}
+
 void CorrigirC190Saida(core::Geracao& g, TDocumentoSaida& doc) {
-    auto& c190 = g.tabelas.cdsRegC190;
+    ResumoC190& c190 = doc.cdsRegC190;
     if (c190.empty()) return;
     const int64_t dBC = R(doc.nota.BICMS_NS * 10000 - static_cast<double>(doc.somaBaseIcms));
     const int64_t dICMS = R(doc.nota.VRICMS_NS * 10000 - static_cast<double>(doc.somaIcms));
@@ -182,14 +188,14 @@ void CorrigirC190Saida(core::Geracao& g, TDocumentoSaida& doc) {
             espalhadoICMS += addICMS;
             linha.VL_BC_ICMS += addBC;
             linha.VL_ICMS += addICMS;
-            AcumularApuracaoICMS(g.resumosE.totais, "C190", std::get<1>(chave), doc.codSit, "", addICMS / 10000.0, 0);
+            AcumularCorrecaoC190(g, doc, std::get<1>(chave), addICMS);
         }
     const int64_t restoBC = dBC - espalhadoBC, restoICMS = dICMS - espalhadoICMS;
     if (restoBC == 0 && restoICMS == 0) return;
     auto& [chave, primeira] = *c190.begin();
     primeira.VL_BC_ICMS += restoBC;
     primeira.VL_ICMS += restoICMS;
-    AcumularApuracaoICMS(g.resumosE.totais, "C190", std::get<1>(chave), doc.codSit, "", restoICMS / 10000.0, 0);
+    AcumularCorrecaoC190(g, doc, std::get<1>(chave), restoICMS);
 }
 
 }  // namespace blocks

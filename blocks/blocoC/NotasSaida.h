@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "blocks/blocoC/C190.h"
 #include "core/RegistroEFD.h"
 #include "util/DataHora.h"
 
@@ -62,17 +63,22 @@ struct TItemSaida {
     double BCALC_SUF_ICMS_SA = 0, ALIQ_SUF_ICMS_SA = 0;
 };
 
-// O documento em processamento e o que os seus itens acumulam. Os registros são reaproveitados
-// de um documento para o outro.
+// Os registros de um documento, reaproveitados de um documento para o outro.
+struct TRegistrosSaida {
+    core::TRegistroEFD C100, C101, C160, C170;
+};
+
+// O documento em processamento e o que os seus itens acumulam: um novo a cada nota.
 struct TDocumentoSaida {
     TNotaSaida nota;
-    std::vector<TItemSaida> itens;
-    std::string codSit;
-    std::string codPart;
+    const std::vector<TItemSaida>& itens;
+    TRegistrosSaida& registros;
+    std::string codSit{};
+    std::string codPart{};
     int64_t somaBaseIcms = 0;  // décimos de milésimo
     int64_t somaIcms = 0;
     double quantidadeTotal = 0;
-    core::TRegistroEFD C100, C101, C160, C170;
+    ResumoC190 cdsRegC190{};
 };
 
 // NotasSaida.cpp

@@ -1,9 +1,10 @@
 #include "blocks/blocoE/ApuracaoIcms.h"
 
+#include "core/Geracao.h"
+
 namespace blocks {
 
-static void AcumularDocumento(core::TotaisApuracaoICMS& t, std::string_view cfop, std::string_view codSit,
-                              int64_t valor) {
+static void AcumularDocumento(TotaisApuracaoICMS& t, std::string_view cfop, std::string_view codSit, Dinheiro valor) {
     if (cfop == "1605") {
         t.VL_TOT_DEBITOS += valor;
     } else if (cfop[0] >= '5') {
@@ -15,8 +16,7 @@ static void AcumularDocumento(core::TotaisApuracaoICMS& t, std::string_view cfop
     }
 }
 
-static void AcumularAjuste(core::TotaisApuracaoICMS& t, std::string_view origem, std::string_view codAj,
-                           int64_t valor) {
+static void AcumularAjuste(TotaisApuracaoICMS& t, std::string_view origem, std::string_view codAj, Dinheiro valor) {
     const char c3 = codAj.size() > 2 ? codAj[2] : '\0';
     const char c4 = codAj.size() > 3 ? codAj[3] : '\0';
     const bool c4Valido = c4 != '\0' && std::string_view("0345678").find(c4) != std::string_view::npos;
@@ -30,11 +30,10 @@ static void AcumularAjuste(core::TotaisApuracaoICMS& t, std::string_view origem,
         t.DEB_ESP += valor;
 }
 
-void AcumularApuracaoICMS(core::TotaisApuracaoICMS& t, std::string_view origem, std::string_view cfop,
-                          std::string_view codSit, std::string_view codAj, double valorDocumento,
-                          double valorAjuste) {
-    if (!cfop.empty()) AcumularDocumento(t, cfop, codSit, core::EmDecimilesimos(valorDocumento));
-    if (!codAj.empty()) AcumularAjuste(t, origem, codAj, core::EmDecimilesimos(valorAjuste));
+void AcumularApuracaoICMS(core::Geracao& g, const TLancamentoICMS& l) {
+    TotaisApuracaoICMS& t = g.estado.apuracao.totais;
+    if (!l.cfop.empty()) AcumularDocumento(t, l.cfop, l.codSit, l.valorDocumento);
+    if (!l.codAj.empty()) AcumularAjuste(t, l.origem, l.codAj, l.valorAjuste);
 }
 
 }  // namespace blocks

@@ -2,15 +2,26 @@
 // AcumularApuracaoICMS: os documentos e ajustes dos blocos C e D alimentam os totais do E110.
 #include <string_view>
 
-#include "core/ResumosBlocoE.h"
+#include "blocks/blocoE/Apuracao.h"
+
+namespace core {
+struct Geracao;
+}
 
 namespace blocks {
 
-// 'origem' é o registro de onde vem o valor ("C190", "C197", ..., "E111"); só "E111" muda a regra.
-// Documento: CFOP e COD_SIT preenchidos, valorDocumento. Ajuste: COD_AJ preenchido, valorAjuste.
-// Os valores são arredondados na quarta casa antes de somar.
-void AcumularApuracaoICMS(core::TotaisApuracaoICMS& t, std::string_view origem, std::string_view cfop,
-                          std::string_view codSit, std::string_view codAj, double valorDocumento,
-                          double valorAjuste);
+// Um valor entregue à apuração do ICMS. 'origem' é o registro de onde vem ("C190", "C197", ...,
+// "E111"); só "E111" muda a regra. Documento: cfop e codSit preenchidos, com valorDocumento.
+// Ajuste: codAj preenchido, com valorAjuste.
+struct TLancamentoICMS {
+    std::string_view origem;
+    std::string_view cfop{};
+    std::string_view codSit{};
+    std::string_view codAj{};
+    Dinheiro valorDocumento{};
+    Dinheiro valorAjuste{};
+};
+
+void AcumularApuracaoICMS(core::Geracao& g, const TLancamentoICMS& lancamento);
 
 }  // namespace blocks

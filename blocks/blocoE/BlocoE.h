@@ -1,6 +1,7 @@
 #pragma once
 // Bloco E: E001, E100, E110, E111, E116 e E990, com os totais que os documentos acumularam, e o
 // saldo credor levado ao período seguinte (APURACAOICMS).
+#include "core/Dinheiro.h"
 #include "util/DataHora.h"
 
 namespace core {
@@ -15,9 +16,10 @@ void GerarBlocoE(core::Geracao& g);
 // dia desse mês; sábado e domingo passam para a segunda-feira.
 util::DataHora CalcularVencimentoICMS(const util::DataHora& dataIni, int diasVencimento);
 
-// Saldo credor guardado para o mês anterior ao da geração, em décimos de milésimo (0 sem registro).
-int64_t LerSaldoCredorAnterior(core::Geracao& g);
-// Guarda (insere ou atualiza) o saldo credor do período da geração.
-void GravarSaldoCredor(core::Geracao& g, int64_t saldoDecimilesimos);
+// Saldo credor guardado para o mês anterior ao da geração (zero sem registro).
+core::Dinheiro LerSaldoCredorAnterior(core::Geracao& g);
+// Guarda (insere ou atualiza) o saldo credor do período da geração, pela gravação no ERP que
+// desiste de um registro preso por outro usuário (core::GravarNoErp).
+void GravarSaldoCredor(core::Geracao& g, core::Dinheiro saldo);
 
 }  // namespace blocks

@@ -8,18 +8,21 @@
 
 namespace {
 
+using core::Dinheiro;
 using util::DataHora;
 
-TEST(AcumularApuracaoICMS, CadaDocumentoOuAjusteNoSeuTotal) {
+class AcumularApuracaoICMSTest : public ::testing::Test, public teste::GeracaoTeste {};
+
+TEST_F(AcumularApuracaoICMSTest, CadaDocumentoOuAjusteNoSeuTotal) {
+    using T = blocks::TotaisApuracaoICMS;
     struct Caso {
         const char* nome;
         const char* origem;
         const char* cfop;
         const char* codSit;
         const char* codAj;
-        int64_t core::TotaisApuracaoICMS::*total;  // nullptr: nenhum total muda
+        Dinheiro T::*total;  // nullptr: nenhum total muda
     };
-    using T = core::TotaisApuracaoICMS;
     const Caso kCasos[] = {
         {"saída normal", "C190", "5101", "00", "", &T::VL_TOT_DEBITOS},
         {"entrada", "C190", "1102", "00", "", &T::VL_TOT_CREDITOS},
@@ -36,15 +39,20 @@ TEST(AcumularApuracaoICMS, CadaDocumentoOuAjusteNoSeuTotal) {
         {"quarto caractere fora da lista", "C197", "", "", "MG190001", nullptr},
         {"código curto", "C197", "", "", "MG3", nullptr},
     };
+    const Dinheiro valor = Dinheiro::DeDecimilesimos(100001);
     for (const Caso& c : kCasos) {
-        T t;
+        g.estado = {};
         const bool documento = c.cfop[0] != '\0';
-        blocks::AcumularApuracaoICMS(t, c.origem, c.cfop, c.codSit, c.codAj, documento ? 10.00005 : 0,
-                                     documento ? 0 : 10.00005);
-        const int64_t esperado = 100000;  // 10,00005 com empate para o par na quarta casa
-        for (int64_t T::*campo : {&T::VL_TOT_DEBITOS, &T::VL_TOT_CREDITOS, &T::VL_TOT_AJ_DEBITOS, &T::VL_AJ_CREDITOS,
-                                  &T::VL_AJ_DEBITOS, &T::DEB_ESP})
-            EXPECT_EQ(t.*campo, campo == c.total ? esperado : 0) << c.nome;
+        blocks::AcumularApuracaoICMS(g, {.origem = c.origem,
+                                         .cfop = c.cfop,
+                                         .codSit = c.codSit,
+                                         .codAj = c.codAj,
+                                         .valorDocumento = documento ? valor : Dinheiro{},
+                                         .valorAjuste = documento ? Dinheiro{} : valor});
+        const T& t = g.estado.apuracao.totais;
+        for (Dinheiro T::*campo : {&T::VL_TOT_DEBITOS, &T::VL_TOT_CREDITOS, &T::VL_TOT_AJ_DEBITOS, &T::VL_AJ_CREDITOS,
+                                   &T::VL_AJ_DEBITOS, &T::DEB_ESP})
+            EXPECT_EQ((t.*campo).Decimilesimos(), campo == c.total ? 100001 : 0) << c.nome;
     }
 }
 
@@ -76,8 +84,10 @@ protected:
     }
     static std::function<void(core::Geracao&)> Documentos(double debito, double credito) {
         return [=](core::Geracao& g) {
-            blocks::AcumularApuracaoICMS(g.resumosE.totais, "C190", "5101", "00", "", debito, 0);
-            blocks::AcumularApuracaoICMS(g.resumosE.totais, "C190", "1101", "00", "", credito, 0);
+            blocks::AcumularApuracaoICMS(
+                g, {.origem = "C190", .cfop = "5101", .codSit = "00", .valorDocumento = Dinheiro::DeReal(debito)});
+            blocks::AcumularApuracaoICMS(
+                g, {.origem = "C190", .cfop = "1101", .codSit = "00", .valorDocumento = Dinheiro::DeReal(credito)});
         };
     }
     int64_t LinhasApuracao() {
@@ -122,7 +132,7 @@ TEST_F(BlocoETest, SaldoCredorPassaParaOMesSeguinteEARegravacaoAtualiza) {
 
 TEST_F(BlocoETest, DebitoEspecialSemIcmsARecolherAindaGeraE116) {
     const auto linhas = GerarBlocoE([](core::Geracao& g) {
-        blocks::AcumularApuracaoICMS(g.resumosE.totais, "C197", "", "", "MG700001", 0, 75.25);
+        blocks::AcumularApuracaoICMS(g, {.origem = "C197", .codAj = "MG700001", .valorAjuste = Dinheiro::DeReal(75.25)});
     });
     EXPECT_EQ(linhas[2], "|E110|0,00|0,00|0,00|0,00|0,00|0,00|0,00|0,00|0,00|0,00|0,00|0,00|0,00|75,25|");
     EXPECT_EQ(linhas[3], "|E116|000|75,25|09042024|1206|||||032024|");
@@ -132,13 +142,13 @@ TEST_F(BlocoETest, DifalDaPropriaUFViraAjusteE111) {
     params.AJ_DEB_DIFAL_REG_E111_COD = "MG000099";
     params.AJ_DEB_DIFAL_REG_E111_DESC = "DIFAL";
     auto linhas = GerarBlocoE([](core::Geracao& g) {
-        g.resumosE.E310["MG"].VL_TOT_DEBITOS_DIFAL = 12.34;
-        g.resumosE.E310["SP"].VL_TOT_DEBITOS_DIFAL = 99;
+        g.estado.apuracao.E310["MG"].VL_TOT_DEBITOS_DIFAL = Dinheiro::DeReal(12.34);
+        g.estado.apuracao.E310["SP"].VL_TOT_DEBITOS_DIFAL = Dinheiro::DeReal(99);
     });
     EXPECT_EQ(linhas[2], "|E110|0,00|0,00|12,34|0,00|0,00|0,00|0,00|0,00|0,00|12,34|0,00|12,34|0,00|0,00|");
     EXPECT_EQ(linhas[3], "|E111|MG000099|DIFAL|12,34|");
 
-    linhas = GerarBlocoE([](core::Geracao& g) { g.resumosE.E310["MG"].VL_TOT_DEBITOS_DIFAL = 0; });
+    linhas = GerarBlocoE([](core::Geracao& g) { g.estado.apuracao.E310["MG"].VL_TOT_DEBITOS_DIFAL = Dinheiro{}; });
     EXPECT_EQ(Registros(linhas, "E111").size(), 0u);
 }
 

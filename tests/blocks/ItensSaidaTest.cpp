@@ -47,10 +47,11 @@ TEST(ValorOperacaoItem, TotalRealOuPrecoVezesQuantidade) {
         {"sem preço nem quantidade", item(0, 0, 0, 0, 0, 0), 1, "1", 0},
     };
     for (const Caso& c : kCasos) {
-        blocks::TDocumentoSaida doc;
+        const std::vector<blocks::TItemSaida> itens(c.itens, c.item);
+        blocks::TRegistrosSaida registros;
+        blocks::TDocumentoSaida doc{.nota = {}, .itens = itens, .registros = registros};
         doc.nota.FINALIDADE_NFE_NS = c.finalidade;
         doc.nota.VRMERC_NS = 250;
-        doc.itens.assign(c.itens, c.item);
         EXPECT_EQ(blocks::ValorOperacaoItem(doc, c.item), c.valor) << c.nome;
     }
 }
@@ -93,10 +94,10 @@ TEST_F(ItensSaidaTest, C170SoForaDaNfeOuComOParametroESoComQuantidade) {
     EXPECT_EQ(Registros(linhas, "C190"), (V{"|C190|000|5101|18,00|1000,00|1000,00|180,00|0,00|0,00|0,00|0,00||",
                                            "|C190|000|5101|18,00|75,00|75,00|13,50|0,00|0,00|0,00|0,00||"}));
     EXPECT_EQ(Campo(Registros(linhas, "E110")[0], 2), "193,50");
-    const auto& e510 = g.resumosE.cdsRegE510;
+    const auto& e510 = g.estado.apuracao.cdsRegE510;
     ASSERT_EQ(e510.size(), 1u);
     EXPECT_EQ(e510.begin()->first, (std::pair<std::string, std::string>{"5101", "53"}));
-    EXPECT_EQ(e510.begin()->second.VL_CONT_IPI, 10750000);
+    EXPECT_EQ(e510.begin()->second.VL_CONT_IPI.Decimilesimos(), 10750000);
 }
 
 TEST_F(ItensSaidaTest, CstDeDoisCaracteresEGravadoEApontado) {
@@ -174,12 +175,12 @@ TEST_F(ItensSaidaTest, IpiPorCfopECstComOValorDaOperacao) {
     CriarItem({.item = 1, .cstIpi = "050", .baseIpi = 1000, .aliqIpi = 10, .vripi = 100});
     CriarItem({.item = 2, .bicm = 0, .vricm = 0, .cstIpi = "50"});
     Gerar();
-    const auto& e510 = g.resumosE.cdsRegE510;
+    const auto& e510 = g.estado.apuracao.cdsRegE510;
     ASSERT_EQ(e510.size(), 1u);
-    const core::TRegE510& linha = e510.at({"5101", "50"});
-    EXPECT_EQ(linha.VL_CONT_IPI, 9000000 + 10000000);  // 1000 - 100 de IPI no total real que não confere; 1000
-    EXPECT_EQ(linha.VL_BC_IPI, 10000000);
-    EXPECT_EQ(linha.VL_IPI, 1000000);
+    const blocks::TRegE510& linha = e510.at({"5101", "50"});
+    EXPECT_EQ(linha.VL_CONT_IPI.Decimilesimos(), 9000000 + 10000000);  // 1000 - 100 de IPI no total real que não confere; 1000
+    EXPECT_EQ(linha.VL_BC_IPI.Decimilesimos(), 10000000);
+    EXPECT_EQ(linha.VL_IPI.Decimilesimos(), 1000000);
 }
 
 }  // namespace

@@ -87,7 +87,7 @@ TEST_F(ItensTest, MesmoCodigoEmVariosDocumentosGuardaOPrimeiro) {
     for (int i = 0; i < 10; ++i) {
         TItemDocumento doc = camisa;
         doc.descricao = "CAMISA DO PEDIDO " + std::to_string(i + 1);
-        const core::TItemResolvido r = blocks::ResolverCodigoItem(g, doc);
+        const blocks::TItemResolvido r = blocks::ResolverCodigoItem(g, doc);
         EXPECT_EQ(r.codigo, "1000");
         EXPECT_EQ(r.conta, "3101");
     }
@@ -96,8 +96,8 @@ TEST_F(ItensTest, MesmoCodigoEmVariosDocumentosGuardaOPrimeiro) {
     // Em ordem de código; a alíquota nula do produto é a interna da UF da filial (TABELA 25).
     EXPECT_EQ(Linhas("0200"), (V{"|0200|1000|CAMISA DO PEDIDO 1|||UN|04|61051000||||18,00|2800100|",
                                  "|0200|123|TECIDO|||M|01|52081100||||12,00||"}));
-    EXPECT_EQ(g.tabelas.cdsReg0200.at("1000").ID, 1);
-    EXPECT_EQ(g.tabelas.cdsReg0200.at("123").ID, 2);
+    EXPECT_EQ(g.estado.bloco0.cdsReg0200.at("1000").ID, 1);
+    EXPECT_EQ(g.estado.bloco0.cdsReg0200.at("123").ID, 2);
     EXPECT_EQ(Linhas("0190"), (V{"|0190|UN|UNIDADE|", "|0190|M|METRO|"}));
     EXPECT_TRUE(erros.Vazia());
 }
@@ -204,14 +204,14 @@ INSERT INTO ENTRADAMP (FILIAL_EMP, FORNEC_EMP, DOCTO_EMP, SERIE_EMP, ITEM_EMP, D
 )");
     using Conjunto = std::set<std::string>;
     Iniciar();
-    const core::TUnidadesComerciais& u = g.tabelas.cdsUnComercNF;
+    const blocks::TUnidadesComerciais& u = g.estado.bloco0.cdsUnComercNF;
     EXPECT_EQ(u.porProduto.at("1000"), (Conjunto{"CX", "UN"}));
     EXPECT_FALSE(u.porProduto.contains("1001"));
     EXPECT_EQ(u.porMPrima.at(123), Conjunto{"RL"});  // fora do período e nota própria não entram
 
     params.FILIAL_2 = 3;
     Iniciar();
-    EXPECT_EQ(g.tabelas.cdsUnComercNF.porProduto.at("1001"), Conjunto{"PC"});
+    EXPECT_EQ(g.estado.bloco0.cdsUnComercNF.porProduto.at("1001"), Conjunto{"PC"});
 }
 
 // Uma geração inteira: o que os documentos pedem ao bloco 0 cai no lugar certo do arquivo.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "blocks/bloco0/NaturezasObservacoes.h"
+#include "core/LimpezaTexto.h"
 #include "tests/blocks/Bloco0Teste.h"
 
 namespace {
@@ -43,7 +44,7 @@ TEST_F(NaturezasObservacoesTest, LimparTexto0450) {
         {"A\r\nB", "A B"},     {"A  \r\n  B", "A B"}, {"\r\n\r\nA", "A"},
         {"A\r\n", "A "},       {"A\tB\nC", "ABC"},    {"  A   B  ", "A B "},
     };
-    for (const Caso& c : kCasos) EXPECT_EQ(blocks::LimparTexto0450(c.texto), c.limpo) << c.texto;
+    for (const Caso& c : kCasos) EXPECT_EQ(core::LimparTexto0450(c.texto), c.limpo) << c.texto;
 }
 
 TEST_F(NaturezasObservacoesTest, ObservacaoGuardaO0460DaPrimeiraVez) {

@@ -256,26 +256,27 @@ INSERT INTO ITENSNS_ICMS_DIFAL (FILIAL_ID, DOCTO_ID, SERIE_ID, ITEM_ID, VALOR_FU
     const auto c101 = std::find(linhas.begin(), linhas.end(), "|C101|20,00|70,00|0,00|");
     EXPECT_EQ(Campo(*(c101 - 1), 1), "C100");
 
-    const core::ResumosBlocoE& e = g.resumosE;
+    const blocks::TApuracao& e = g.estado.apuracao;
+    const auto reais = [](core::Dinheiro d) { return d.Decimilesimos() / 10000.0; };
     ASSERT_EQ(e.E310.size(), 2u);
-    EXPECT_DOUBLE_EQ(e.E310.at("RJ").VL_TOT_DEBITOS_DIFAL, 100.5);
-    EXPECT_DOUBLE_EQ(e.E310.at("RJ").VL_TOT_DEB_FCP, 20);
-    EXPECT_DOUBLE_EQ(e.E310.at("MG").VL_TOT_DEBITOS_DIFAL, 4.25);
+    EXPECT_DOUBLE_EQ(reais(e.E310.at("RJ").VL_TOT_DEBITOS_DIFAL), 100.5);
+    EXPECT_DOUBLE_EQ(reais(e.E310.at("RJ").VL_TOT_DEB_FCP), 20);
+    EXPECT_DOUBLE_EQ(reais(e.E310.at("MG").VL_TOT_DEBITOS_DIFAL), 4.25);
     ASSERT_EQ(e.E316.size(), 3u);
-    const core::TRegE316& fcp = e.E316.at({"RJ", "1", "006"});
+    const blocks::TRegE316& fcp = e.E316.at({"RJ", "1", "006"});
     EXPECT_EQ(fcp.COD_RECEITA, "100129");
-    EXPECT_DOUBLE_EQ(fcp.VR_OBRIGACAO, 20);
+    EXPECT_DOUBLE_EQ(reais(fcp.VR_OBRIGACAO), 20);
     EXPECT_EQ(fcp.VENCTO, DataHora::Data(2024, 3, 10));
     EXPECT_EQ(e.E316.at({"RJ", "2", "003"}).COD_RECEITA, "100102");
     ASSERT_EQ(e.E313.size(), 1u);
-    const core::TRegE313& e313 = e.E313.begin()->second;
+    const blocks::TRegE313& e313 = e.E313.begin()->second;
     EXPECT_EQ(e313.COD_PART, "C000200");
     EXPECT_EQ(e313.DOCTO, "2");
-    EXPECT_DOUBLE_EQ(e313.VALOR, 4.25);
+    EXPECT_DOUBLE_EQ(reais(e313.VALOR), 4.25);
 
     configuracoes.GERAR_REG_C101 = false;
     EXPECT_TRUE(Registros(Gerar(), "C101").empty());
-    EXPECT_TRUE(g.resumosE.E310.empty());
+    EXPECT_TRUE(g.estado.apuracao.E310.empty());
 }
 
 TEST_F(NotasSaidaTest, NfceSemConsumidorSemC170ESemValoresDeOutrosTributos) {

@@ -60,3 +60,12 @@ TEST(Formatacao, Decimal15AlgarismosIgualAoFormatoDe15Algarismos) {
         if (esperado) ASSERT_TRUE(*obtido == *esperado) << fmt::format("{:.17g}", x);
     }
 }
+
+TEST(Dinheiro, ValorDoErpArredondadoNaQuartaCasaComEmpateParaOPar) {
+    const std::pair<double, int64_t> kCasos[] = {
+        {10.00005, 100000}, {10.00015, 100002}, {-1.00005, -10000}, {2.675, 26750}, {0.00004999, 0},
+    };
+    for (const auto& [valor, decimilesimos] : kCasos)
+        EXPECT_EQ(core::Dinheiro::DeReal(valor).Decimilesimos(), decimilesimos) << fmt::format("{:.17g}", valor);
+    EXPECT_EQ(core::FormatarValor(core::Dinheiro::DeDecimilesimos(-15000), 2), "-1,50");
+}

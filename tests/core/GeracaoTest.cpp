@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Geracao.h"
+#include "util/Texto1252.h"
 #include "tests/support/BancoTeste.h"
 #include "tests/support/MensagensTeste.h"
 
@@ -99,6 +100,13 @@ TEST_F(GeracaoTest, ArquivoAUnificarAindaNaoSuportadoERecusadoAntesDeApagar) {
     core::GerarArquivoSped(g, "", {Gravar("a", "0000", &ordem)});
     EXPECT_THROW(core::GerarArquivoSped(g, "/tmp/SPED.TXT", {}), std::runtime_error);
     EXPECT_EQ(LinhasNoBanco(), 1);
+}
+
+TEST_F(GeracaoTest, AdicionarErroConverteOModeloEGuardaOsValoresComoVieram) {
+    const std::string doErp = "A\xC7O";  // "AÇO" em Windows-1252
+    g.AdicionarErro("0200", "Código {} sem descrição, item nº {}", doErp, 7);
+    ASSERT_EQ(erros.Quantidade(), 1u);
+    EXPECT_EQ(erros.Erros().begin()->MENS, util::W("Código ") + doErp + util::W(" sem descrição, item nº 7"));
 }
 
 }  // namespace

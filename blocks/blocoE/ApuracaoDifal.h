@@ -1,0 +1,26 @@
+#pragma once
+// A partilha do ICMS (DIFAL e FCP) das vendas a consumidor final de outra UF, entregue pelos
+// documentos para o grupo E300: débitos por UF (cdsRegE310), a parcela do remetente por documento
+// (cdsRegE313) e as obrigações a recolher (cdsRegE316).
+#include <string>
+
+#include "blocks/blocoE/Apuracao.h"
+
+namespace core {
+struct Geracao;
+}
+
+namespace blocks {
+
+// A partilha de um documento de saída, somada pelos seus itens.
+struct TPartilhaDifal {
+    std::string UF_DEST;
+    std::string COD_RECEITA_DIFAL, COD_RECEITA_FCP;  // da UF de destino
+    Dinheiro VL_FCP_UF_DEST, VL_ICMS_UF_DEST, VL_ICMS_UF_REM;
+    // O documento; COD_PART só é lido quando há parcela do remetente.
+    TRegE313 documento;
+};
+
+void AcumularPartilhaDifal(core::Geracao& g, const TPartilhaDifal& p);
+
+}  // namespace blocks
