@@ -1,4 +1,5 @@
-// A barra de progresso cabe na largura do terminal e termina a sua linha.
+// O que vai para o terminal: a barra de progresso cabe na largura dele e termina a sua linha; as
+// mensagens chegam sem caracteres de controle.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -6,6 +7,7 @@
 #include <vector>
 
 #include "cli/BarraProgresso.h"
+#include "cli/MensagensTerminal.h"
 #include "util/Texto1252.h"
 
 namespace {
@@ -56,6 +58,11 @@ TEST(BarraProgressoTest, CadaRedesenhoCabeNaLarguraETerminaALinha) {
         EXPECT_EQ(saida.back(), '\n') << "a linha da barra termina antes do que vem depois";
         EXPECT_EQ(saida.find('\n'), saida.size() - 1) << "uma linha só, redesenhada";
     }
+}
+
+TEST(ParaTerminalTest, QuebrasViramLinhasEControlesViramInterrogacao) {
+    EXPECT_EQ(cli::ParaTerminal(util::W("Confirma?\rSim ou Não")), "Confirma?\nSim ou Não");
+    EXPECT_EQ(cli::ParaTerminal(std::string("banco \x1b[2J\x07\x7f.FDB\tok")), "banco ?[2J??.FDB\tok");
 }
 
 }  // namespace
