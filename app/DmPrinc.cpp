@@ -1,6 +1,5 @@
 #include "app/DmPrinc.h"
 
-
 #include "app/Cifra.h"
 #include "app/ConexaoBroker.h"
 #include "app/CopiaSalva.h"
@@ -52,14 +51,13 @@ void TdmPrinc::DataModuleCreate() {
     try {
         CarregarDadosErp();
     } catch (const db::ErroBanco& e) {
-        if (e.MensagemFirebird().find("Table unknown") == std::string::npos) {
-            mensagens_.Erro(e.what());
-            return;
-        }
-        mensagens_.Erro(util::W("O banco de dados ") + sqlCon->Caminho() +
-                        util::W(" não é o banco do ERP: não tem as tabelas do ERP (") + e.MensagemFirebird() +
-                        util::W("). Confira o caminho do banco do ERP no banco de acesso ou em [Paths] DB de "
-                                "Parametros.Ini."));
+        const bool semTabelasErp = e.MensagemFirebird().find("Table unknown") != std::string::npos;
+        mensagens_.Erro(!semTabelasErp ? std::string(e.what())
+                                       : util::W("O banco de dados ") + sqlCon->Caminho() +
+                                             util::W(" não é o banco do ERP: não tem as tabelas do ERP (") +
+                                             e.MensagemFirebird() +
+                                             util::W("). Confira o caminho do banco do ERP no banco de acesso ou "
+                                                     "em [Paths] DB de Parametros.Ini."));
     } catch (const std::exception& e) {
         mensagens_.Erro(e.what());
     }

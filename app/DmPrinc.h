@@ -35,12 +35,12 @@ struct OpcoesInicio {
     std::function<util::DataHora()> hoje = util::DataHora::Agora;
 };
 
-// O programa tem de terminar sem abrir a janela (servidor de conexões inacessível). O usuário já
-// foi avisado; quem captura termina o processo com 'codigoSaida'.
 // A cópia salva dos parâmetros, com o nome do executável da janela: a janela e a linha de comando
 // leem a mesma cópia da instalação; só a janela a grava, ao sair.
 inline constexpr const char* kArquivoCopiaSalva = "VASTEL_EFD.XML";
 
+// O programa tem de terminar sem abrir a janela (servidor de conexões inacessível). O usuário já
+// foi avisado; quem captura termina o processo com 'codigoSaida'.
 class EncerrarPrograma : public std::runtime_error {
 public:
     EncerrarPrograma(const std::string& motivo, int codigo) : std::runtime_error(motivo), codigoSaida(codigo) {}
