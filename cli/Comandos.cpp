@@ -199,7 +199,8 @@ struct ResumoFilial {
     int saida = kGeracaoFalhou;
 };
 
-// O relatório de erros vai para a tela e para o lado do arquivo, em texto e em PDF.
+// Uma filial pela sequência de app/: validação, geração e relatório de erros, que vai para a tela
+// e para o lado do arquivo, em texto e em PDF. Uma falha é mostrada e fica no resumo.
 ResumoFilial GerarFilial(app::TdmPrinc& dm, util::CaixaMensagem& mensagens, const OpcoesGerar& o,
                          const app::TFiltroTiposFiscais& filtro, int filial) {
     ResumoFilial r;
