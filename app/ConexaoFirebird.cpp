@@ -1,5 +1,10 @@
 #include "app/ConexaoFirebird.h"
 
+#include <stdexcept>
+
+#include "db/Erro.h"
+#include "util/Texto1252.h"
+
 namespace app {
 
 std::string SenhaPorIndice(const Segredos& segredos, std::string_view indice) {
@@ -23,6 +28,22 @@ db::ParametrosConexao ConfigurarConexao(const std::string& caminho, const std::s
     p.conjuntoCaracteres = "NONE";
     p.dialeto = 3;
     return p;
+}
+
+db::Banco AbrirConexao(const db::ParametrosConexao& parametros) {
+    constexpr long kAbertoPorOutroMotor = 335545107;  // isc_already_opened
+    try {
+        return db::Banco::Conectar(parametros);
+    } catch (const db::ErroBanco& e) {
+        if (e.CodigoGds() != kAbertoPorOutroMotor &&
+            e.MensagemFirebird().find("Database already opened with engine instance") == std::string::npos)
+            throw;
+        throw std::runtime_error(util::W("Já existe uma geração do arquivo SPED em andamento neste banco de dados, "
+                                         "ou outro programa desta máquina está com ele aberto (") +
+                                 parametros.banco +
+                                 util::W("): o banco local atende um programa por vez. Aguarde o outro "
+                                         "terminar e tente de novo."));
+    }
 }
 
 std::string LerCaminhoBancoPrincipal(db::Banco& acesso) {

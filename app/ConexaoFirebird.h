@@ -49,6 +49,10 @@ const DriverFirebird& EscolherDriver(std::string_view versaoFirebird);
 // bytes Windows-1252, sem conversão.
 db::ParametrosConexao ConfigurarConexao(const std::string& caminho, const std::string& senha);
 
+// Abre a conexão. O motor embutido não divide um banco com outro processo: essa recusa do Firebird
+// vira uma mensagem que diz o que fazer; as demais falhas seguem como vieram (db::ErroBanco).
+db::Banco AbrirConexao(const db::ParametrosConexao& parametros);
+
 // Texto cifrado de BD_PRINCIPAL.SENHA (primeira linha), ou vazio quando não há linha ou valor.
 std::string LerCaminhoBancoPrincipal(db::Banco& acesso);
 

@@ -88,7 +88,7 @@ bool DefinirDeTexto(core::TParametros& p, const core::CampoParametro& campo, con
 [[noreturn]] void Ilegivel(const std::filesystem::path& arquivo, const std::string& motivo) {
     throw ErroCopiaSalva(util::W("A cópia salva dos parâmetros ") + arquivo.string() + util::W(" não pôde ser lida (") +
                          motivo + util::W("). Os parâmetros começam com os valores padrão; confira a filial, o "
-                                          "período e as opções antes de gerar. A cópia é regravada ao sair."));
+                                          "período e as opções antes de gerar. Ao sair, a janela grava uma cópia nova."));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// Cópia salva de cdsParams: a linha inteira, gravada ao sair num XML UTF-8 ao lado do executável
-// (nome do executável + ".XML") e lida na próxima partida. Um elemento por campo, pelo nome, com o
+// Cópia salva de cdsParams: a linha inteira, gravada pela janela ao sair num XML UTF-8 na pasta da
+// instalação (VASTEL_EFD.XML) e lida na próxima partida da janela ou da linha de comando. Um elemento por campo, pelo nome, com o
 // tipo no atributo "tipo"; só este programa lê e grava.
 #include <filesystem>
 #include <stdexcept>

@@ -1,7 +1,5 @@
 #include "app/DmPrinc.h"
 
-#include <system_error>
-
 #include "app/Cifra.h"
 #include "app/ConexaoBroker.h"
 #include "app/CopiaSalva.h"
@@ -12,6 +10,7 @@
 #include "blocks/EtapasGeracao.h"
 #include "core/Geracao.h"
 #include "core/ParametrosErp.h"
+#include "db/Erro.h"
 #include "util/Executavel.h"
 #include "util/Texto1252.h"
 
@@ -21,10 +20,11 @@ namespace {
 
 constexpr const char* kTituloFalhaBroker = "Falha ao conectar.";
 
-std::string NomeDoExecutavel() {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string("VASTEL_EFD") : exe.stem().string();
+// Decifrado com a chave errada, o caminho sai com caracteres de controle.
+bool CaminhoLegivel(const std::string& caminho) {
+    for (const unsigned char c : caminho)
+        if (c < 0x20 || c == 0x7F) return false;
+    return !caminho.empty();
 }
 
 }  // namespace
@@ -32,23 +32,32 @@ std::string NomeDoExecutavel() {
 TdmPrinc::TdmPrinc(OpcoesInicio opcoes, util::CaixaMensagem& mensagens)
     : opcoes_(std::move(opcoes)), mensagens_(mensagens), driver_(&EscolherDriver("")) {
     if (opcoes_.pastaInstalacao.empty()) opcoes_.pastaInstalacao = util::PastaExecutavel();
-    if (opcoes_.nomeExecutavel.empty()) opcoes_.nomeExecutavel = NomeDoExecutavel();
     DataModuleCreate();
 }
 
 TdmPrinc::~TdmPrinc() = default;
 
 std::filesystem::path TdmPrinc::ArquivoCopiaSalva() const {
-    return opcoes_.pastaInstalacao / (opcoes_.nomeExecutavel + ".XML");
+    return opcoes_.pastaInstalacao / kArquivoCopiaSalva;
 }
 
 void TdmPrinc::DataModuleCreate() {
     versao_ = kVersao;
     ini_ = LerParametrosIni(opcoes_.pastaInstalacao / "Parametros.Ini");
+    if (const std::string aviso = AvisoSegredosExpostos(opcoes_.pastaInstalacao / kArquivoSegredos); !aviso.empty())
+        mensagens_.Alerta(aviso);
     const bool conectou = ini_.ModoServidor() ? ConectarModoServidor() : ConectarDireto();
     if (!conectou) return;
     try {
         CarregarDadosErp();
+    } catch (const db::ErroBanco& e) {
+        const bool semTabelasErp = e.MensagemFirebird().find("Table unknown") != std::string::npos;
+        mensagens_.Erro(!semTabelasErp ? std::string(e.what())
+                                       : util::W("O banco de dados ") + sqlCon->Caminho() +
+                                             util::W(" não é o banco do ERP: não tem as tabelas do ERP (") +
+                                             e.MensagemFirebird() +
+                                             util::W("). Confira o caminho do banco do ERP no banco de acesso ou "
+                                                     "em [Paths] DB de Parametros.Ini."));
     } catch (const std::exception& e) {
         mensagens_.Erro(e.what());
     }
@@ -71,7 +80,7 @@ bool TdmPrinc::ConectarModoServidor() {
         if (!bancos.erp)
             throw std::runtime_error(util::W("O servidor de conexões não informou o banco do ERP (tipo \"A\") da "
                                              "empresa. Confira o cadastro da instalação no servidor de conexões."));
-        sqlCon.emplace(db::Banco::Conectar(ConfigurarConexao(bancos.erp->host, bancos.erp->password)));
+        sqlCon.emplace(AbrirConexao(ConfigurarConexao(bancos.erp->host, bancos.erp->password)));
         return true;
     } catch (const std::exception& e) {
         mensagens_.Erro(e.what());
@@ -84,10 +93,16 @@ bool TdmPrinc::ConectarDireto() {
     try {
         const Segredos segredos = LerSegredos(opcoes_.pastaInstalacao / kArquivoSegredos);
         const std::string senha = SenhaPorIndice(segredos, ini_.Chave);
-        sqlAcesso.emplace(db::Banco::Conectar(ConfigurarConexao(ini_.ACESSO, senha)));
+        sqlAcesso.emplace(AbrirConexao(ConfigurarConexao(ini_.ACESSO, senha)));
         const std::string cifrado = LerCaminhoBancoPrincipal(*sqlAcesso);
         const std::string caminho = cifrado.empty() ? ini_.DB : DecifrarTexto(cifrado, segredos.cifra);
-        sqlCon.emplace(db::Banco::Conectar(ConfigurarConexao(caminho, senha)));
+        if (!cifrado.empty() && !CaminhoLegivel(caminho))
+            throw std::runtime_error(
+                util::W("O caminho do banco do ERP guardado no banco de acesso ") + ini_.ACESSO +
+                util::W(" não pôde ser decifrado: a seção [Cifra] de ") +
+                std::filesystem::absolute(opcoes_.pastaInstalacao / kArquivoSegredos).string() +
+                util::W(" não é a desta instalação. Copie para a pasta o Segredos.ini da instalação."));
+        sqlCon.emplace(AbrirConexao(ConfigurarConexao(caminho, senha)));
         return true;
     } catch (const std::exception& e) {
         mensagens_.Erro(e.what());

@@ -31,11 +31,13 @@ class TVEXConnection;
 struct OpcoesInicio {
     // Pasta com Parametros.Ini, Segredos.ini e a cópia salva; vazia = a pasta do executável.
     std::filesystem::path pastaInstalacao;
-    // A cópia salva dos parâmetros é este nome + ".XML"; vazio = o nome do executável.
-    std::string nomeExecutavel;
     // Data de hoje, que fixa o período padrão (o mês anterior).
     std::function<util::DataHora()> hoje = util::DataHora::Agora;
 };
+
+// A cópia salva dos parâmetros, com o nome do executável da janela: a janela e a linha de comando
+// leem a mesma cópia da instalação; só a janela a grava, ao sair.
+inline constexpr const char* kArquivoCopiaSalva = "VASTEL_EFD.XML";
 
 // O programa tem de terminar sem abrir a janela (servidor de conexões inacessível). O usuário já
 // foi avisado; quem captura termina o processo com 'codigoSaida'.
@@ -63,6 +65,8 @@ public:
     const DriverFirebird& Driver() const { return *driver_; }
     const ParametrosIni& Instalacao() const { return ini_; }
     std::filesystem::path ArquivoCopiaSalva() const;
+    // A data de hoje (a das opções de início).
+    util::DataHora Hoje() const { return opcoes_.hoje(); }
 
     // Banco do ERP; lança std::runtime_error com o que fazer quando a partida não conectou.
     db::Banco& Banco();

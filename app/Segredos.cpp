@@ -1,7 +1,11 @@
 #include "app/Segredos.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <charconv>
-#include <fstream>
+#include <sstream>
 #include <random>
 
 #include "app/ArquivoIni.h"
@@ -100,17 +104,35 @@ Segredos LerSegredos(const std::filesystem::path& arquivo) {
 }
 
 void GravarSegredos(const std::filesystem::path& arquivo, const Segredos& s) {
-    std::ofstream f(arquivo, std::ios::binary | std::ios::trunc);
+    std::ostringstream f;
     f << "[Banco]\r\n";
     for (std::size_t i = 0; i < s.senhasBanco.size(); ++i)
         f << "Senha" << i + 1 << '=' << s.senhasBanco[i] << "\r\n";
     f << "[Broker]\r\nUsuario=" << s.usuarioBroker << "\r\nChaveSistema=" << s.chaveSistema
       << "\r\nTabelaChave=" << Hex(s.tabelaChave) << "\r\n";
     f << "[Cifra]\r\nChaveInicial=" << s.cifra.inicial << "\r\nC1=" << s.cifra.c1 << "\r\nC2=" << s.cifra.c2 << "\r\n";
-    f.close();
-    if (!f)
+    const std::string conteudo = f.str();
+    // Criado já com 0600 (e corrigido se existia com outro modo): nunca fica legível por outros.
+    const int fd = ::open(arquivo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    bool gravado = fd >= 0 && ::fchmod(fd, 0600) == 0 &&
+                   ::write(fd, conteudo.data(), conteudo.size()) == static_cast<ssize_t>(conteudo.size());
+    if (fd >= 0) gravado = ::close(fd) == 0 && gravado;
+    if (!gravado)
         throw ErroSegredos(util::W("Não foi possível gravar o arquivo de segredos ") + arquivo.string() +
                            util::W(": confira se a pasta existe e se há permissão de escrita."));
+}
+
+std::string AvisoSegredosExpostos(const std::filesystem::path& arquivo) {
+    using std::filesystem::perms;
+    std::error_code ec;
+    const std::filesystem::file_status estado = std::filesystem::status(arquivo, ec);
+    if (ec || !std::filesystem::exists(estado) ||
+        (estado.permissions() & (perms::group_all | perms::others_all)) == perms::none)
+        return {};
+    const std::string caminho = std::filesystem::absolute(arquivo).string();
+    return util::W("O arquivo de segredos ") + caminho +
+           util::W(" pode ser lido por outros usuários desta máquina. Deixe-o só para o usuário do programa: "
+                   "chmod 600 ") + caminho;
 }
 
 Segredos SegredosDemonstracao(uint32_t semente) {

@@ -36,8 +36,12 @@ public:
 
 // Lê e confere todas as chaves; lança ErroSegredos no primeiro problema.
 Segredos LerSegredos(const std::filesystem::path& arquivo);
-// Grava (substitui) o arquivo; lança ErroSegredos quando não consegue gravar.
+// Grava (substitui) o arquivo, legível só pelo dono (0600); lança ErroSegredos quando não consegue
+// gravar.
 void GravarSegredos(const std::filesystem::path& arquivo, const Segredos& segredos);
+// Aviso (Windows-1252) quando o arquivo existe e outros usuários da máquina podem lê-lo ou
+// alterá-lo; vazio quando não.
+std::string AvisoSegredosExpostos(const std::filesystem::path& arquivo);
 // Segredos de demonstração, sempre os mesmos para a mesma semente.
 Segredos SegredosDemonstracao(uint32_t semente = 1);
 

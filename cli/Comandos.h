@@ -17,7 +17,7 @@ enum Saida : int {
 // Escolhas da janela principal; vazio = o que a cópia salva dos parâmetros tiver.
 struct OpcoesGerar {
     std::filesystem::path pasta;  // instalação (Parametros.Ini); vazio = pasta do executável
-    std::optional<int> filial;
+    std::optional<std::string> filial;  // um código, uma lista "1,3,7" ou "todas"
     std::string periodo;          // "MM/AAAA"
     std::string inicio, fim;      // "dd/mm/aaaa"
     std::string finalidade, entradas, saidas, c170Saidas, blocoH, inventario, motivo, blocoK, reg0210;
@@ -27,7 +27,11 @@ struct OpcoesGerar {
     bool sim = false;
 };
 
+// Gera o arquivo de cada filial pedida, uma por vez. Com mais de uma, termina com um quadro
+// (filial, arquivo, linhas, problemas, resultado) e sai com o pior resultado.
 int Gerar(const OpcoesGerar& opcoes);
+// A pior de duas saídas de gerar: falha, depois validação recusada, depois arquivo gerado.
+int PiorSaida(int a, int b);
 int ListarFiliais(const std::filesystem::path& pasta);
 // Sem 'definir' lista as chaves do grupo SPED; com "CHAVE=VALOR" grava uma.
 int Parametros(const std::filesystem::path& pasta, const std::string& definir);

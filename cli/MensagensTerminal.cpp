@@ -9,10 +9,16 @@
 
 namespace cli {
 
+// Um caractere de controle vindo de um dado estragado (um caminho decifrado com a chave errada)
+// mexeria no terminal: sai como "?".
 std::string ParaTerminal(const std::string& texto1252) {
     std::string texto = util::Cp1252ParaUtf8(texto1252);
-    for (char& c : texto)
-        if (c == '\r') c = '\n';
+    for (char& c : texto) {
+        if (c == '\r')
+            c = '\n';
+        else if ((static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\t') || c == 0x7F)
+            c = '?';
+    }
     return texto;
 }
 

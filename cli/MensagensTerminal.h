@@ -18,7 +18,8 @@ private:
     bool respostaSim_;
 };
 
-// Texto Windows-1252 com CR no lugar das quebras de linha, pronto para o terminal (UTF-8).
+// Texto Windows-1252 com CR no lugar das quebras de linha, pronto para o terminal (UTF-8); os
+// demais caracteres de controle viram "?".
 std::string ParaTerminal(const std::string& texto1252);
 
 }  // namespace cli

@@ -2,6 +2,7 @@
 
 #include <fmt/format.h>
 #include <spawn.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,25 +22,35 @@ namespace fs = std::filesystem;
 
 namespace core {
 
+// O temporário fica ao lado do arquivo final, com o número do processo: NOME.TXT.tmpPID.
+constexpr const char* kSufixoTemporario = ".tmp";
+
 fs::path NomeArquivoSped(const TParametros& p) {
     const std::string filial = p.SEPARAR_ARQ_POR_FILIAL ? std::to_string(p.FILIAL) + "_" : "";
     return fs::path(p.DIR_GERACAO) / fmt::format("SPED_EFD_{}{:04}_{:02}.TXT", filial, p.DATA_INI.ano, p.DATA_INI.mes);
 }
 
-// Copia o arquivo existente para o primeiro backup/NOME.nnn livre (001 a 099); sem nome livre ou
-// se a cópia falhar, segue sem backup.
-static void FazerBackup(const fs::path& arquivo) {
+// Copia o arquivo existente para o primeiro backup/NOME.nnn livre (001 a 099). Com os 99 ocupados,
+// o .001 sai e os demais descem um número: ficam sempre as 99 cópias mais novas. Se a cópia não
+// puder ser feita, avisa: o arquivo anterior será substituído sem cópia.
+static void FazerBackup(const fs::path& arquivo, util::CaixaMensagem& mensagens) {
     std::error_code ec;
     if (!fs::exists(arquivo, ec)) return;
     const fs::path pasta = arquivo.parent_path() / "backup";
+    const auto backup = [&](int n) { return pasta / fmt::format("{}.{:03}", arquivo.stem().string(), n); };
+    constexpr int kCopias = 99;
     fs::create_directories(pasta, ec);
-    for (int n = 1; n <= 99; ++n) {
-        const fs::path backup = pasta / fmt::format("{}.{:03}", arquivo.stem().string(), n);
-        if (!fs::exists(backup, ec)) {
-            fs::copy_file(arquivo, backup, fs::copy_options::overwrite_existing, ec);
-            return;
-        }
+    int livre = 1;
+    while (livre <= kCopias && fs::exists(backup(livre), ec)) ++livre;
+    if (livre > kCopias) {
+        fs::remove(backup(1), ec);
+        for (int n = 2; !ec && n <= kCopias; ++n) fs::rename(backup(n), backup(n - 1), ec);
+        livre = kCopias;
     }
+    if (!ec) fs::copy_file(arquivo, backup(livre), fs::copy_options::overwrite_existing, ec);
+    if (ec)
+        mensagens.Alerta(util::W("Não foi possível copiar o arquivo anterior para ") + backup(livre).string() + ": " +
+                         ec.message() + util::W(". O arquivo anterior será substituído sem cópia de segurança."));
 }
 
 static std::runtime_error FalhaArquivo(const fs::path& arquivo, int erro) {
@@ -47,11 +58,29 @@ static std::runtime_error FalhaArquivo(const fs::path& arquivo, int erro) {
                               std::strerror(erro));
 }
 
+// Um temporário NOME.tmpPID de um processo que já terminou (morto no meio da gravação) é sobra:
+// nenhuma outra geração o usará.
+static void ApagarTemporariosAbandonados(const fs::path& final) {
+    const std::string prefixo = final.filename().string() + kSufixoTemporario;
+    std::error_code ec;
+    for (const fs::directory_entry& e : fs::directory_iterator(final.parent_path(), ec)) {
+        const std::string nome = e.path().filename().string();
+        if (!nome.starts_with(prefixo)) continue;
+        const std::string pid = nome.substr(prefixo.size());
+        if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos || pid.size() > 9) continue;
+        const pid_t processo = static_cast<pid_t>(std::stol(pid));
+        if (processo == getpid() || ::kill(processo, 0) == 0 || errno != ESRCH) continue;
+        std::error_code falha;
+        fs::remove(e.path(), falha);
+    }
+}
+
 // Arquivo temporário aberto; apagado no destrutor se não chegou a ser renomeado.
 class ArquivoTemporario {
 public:
     explicit ArquivoTemporario(const fs::path& final)
-        : final_(final), caminho_(final.string() + fmt::format(".tmp{}", getpid())) {
+        : final_(final), caminho_(final.string() + kSufixoTemporario + std::to_string(getpid())) {
+        ApagarTemporariosAbandonados(final);
         arquivo_ = std::fopen(caminho_.c_str(), "wb");
         if (!arquivo_) throw FalhaArquivo(final_, errno);
         std::setvbuf(arquivo_, nullptr, _IOFBF, 1 << 20);
@@ -93,7 +122,7 @@ int64_t GravarArquivoTxt(Geracao& g) {
     std::error_code ec;
     fs::create_directories(arquivo.parent_path(), ec);
     if (ec) throw FalhaArquivo(arquivo, ec.value());
-    FazerBackup(arquivo);
+    FazerBackup(arquivo, g.mensagens);
 
     ArquivoTemporario saida(arquivo);
     // A linha vem convertida em VARCHAR pelo próprio banco, o que evita abrir um blob por linha. Só

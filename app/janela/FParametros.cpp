@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/DmPrinc.h"
-#include "app/janela/ChavesParametrosSped.h"
+#include "app/ChavesParametrosSped.h"
 #include "app/janela/TextoTela.h"
 
 namespace janela {
@@ -19,7 +19,6 @@ namespace janela {
 namespace {
 
 constexpr const char* kGrupo = "SPED";
-constexpr int kTamanhoValor = 100;
 constexpr int kPaineisVisiveis = 4;
 
 }  // namespace
@@ -33,7 +32,7 @@ TfrmParametros::TfrmParametros(app::TdmPrinc& dm, util::CaixaMensagem& mensagens
     auto* colunaPaineis = new QVBoxLayout(lista);
     colunaPaineis->setContentsMargins(4, 4, 4, 4);
     QFrame* painel = nullptr;
-    for (const ChaveParametroSped& c : ChavesParametrosSped()) {
+    for (const app::ChaveParametroSped& c : app::ChavesParametrosSped()) {
         const std::string valor = dm_.LerParametro(kGrupo, c.chave);
         painel = new QFrame;
         painel->setFrameShape(QFrame::StyledPanel);
@@ -44,7 +43,7 @@ TfrmParametros::TfrmParametros(app::TdmPrinc& dm, util::CaixaMensagem& mensagens
         SomenteLeitura(descricao);
         descricao->setCursorPosition(0);
         auto* campoValor = new QLineEdit(Tela(valor));
-        campoValor->setMaxLength(kTamanhoValor);
+        campoValor->setMaxLength(app::kTamanhoValorParametro);
         campoValor->setObjectName(QString::fromLatin1(c.chave));
         grade->addWidget(new QLabel(QStringLiteral("Parametro")), 0, 0);
         grade->addWidget(chave, 0, 1);

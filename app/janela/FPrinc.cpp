@@ -22,8 +22,7 @@
 #include "app/janela/FParametros.h"
 #include "app/janela/FTiposFiscaisInventario.h"
 #include "app/janela/TextoTela.h"
-#include "app/validacao/ImprimirErros.h"
-#include "app/validacao/ValidarGeracao.h"
+#include "app/ExecutarGeracao.h"
 #include "core/ArquivoTxt.h"
 #include "report/qt/ImpressoraQt.h"
 
@@ -270,43 +269,48 @@ void TfrmSped::AtualizarProgresso(const core::TProgresso& progresso) {
 
 void TfrmSped::GerarArquivo() {
     if (gerando_) return;
-    Proteger([this] {
-        if (!app::ValidarGeracao(dm_.cdsParams, dm_.cdsFil, dm_.FiltroTiposFiscais(), mensagens_))
-            return;
-        dm_.cdsParams.DIR_GERACAO = Caminho(edtDiretorio_->text());
-        dm_.progresso.DefinirCallback([this](const core::TProgresso& p) { AtualizarProgresso(p); });
-        lblFim_->hide();
-        lblInicio_->setText(QStringLiteral("Iniciado em ") + HoraAgora());
-        lblInicio_->show();
-        lblEtapa_->setText(QStringLiteral("Processando..."));
-        lblEtapa_->show();
-        barraProgresso_->setValue(barraProgresso_->minimum());
-        barraProgresso_->show();
-
-        {
+    // Depois da validação a janela fica travada até a geração terminar, bem ou mal; o relatório
+    // de erros já vem com ela destravada.
+    struct Travar {
+        TfrmSped& j;
+        bool travada = false;
+        void Liberar() {
+            if (!travada) return;
+            travada = false;
+            QApplication::restoreOverrideCursor();
+            j.dm_.progresso.DefinirCallback(nullptr);
+            j.btnGerarArquivo_->setEnabled(true);
+            j.caixas_->setEnabled(true);
+            j.gerando_ = false;
+        }
+        ~Travar() { Liberar(); }
+    } trava{*this};
+    Proteger([&] {
+        report::ImpressoraQt impressora(this);
+        app::PassosGeracao passos{dm_.FiltroTiposFiscais(), Caminho(edtUnificar_->text()), impressora};
+        passos.aoComecar = [&] {
+            dm_.cdsParams.DIR_GERACAO = Caminho(edtDiretorio_->text());
+            dm_.progresso.DefinirCallback([this](const core::TProgresso& p) { AtualizarProgresso(p); });
+            lblFim_->hide();
+            lblInicio_->setText(QStringLiteral("Iniciado em ") + HoraAgora());
+            lblInicio_->show();
+            lblEtapa_->setText(QStringLiteral("Processando..."));
+            lblEtapa_->show();
+            barraProgresso_->setValue(barraProgresso_->minimum());
+            barraProgresso_->show();
             // A geração roda aqui, na linha da janela; o progresso atende os eventos a cada passo.
             // Os parâmetros ficam travados para o arquivo sair com os valores do início.
-            struct Restaurar {
-                TfrmSped& j;
-                ~Restaurar() {
-                    QApplication::restoreOverrideCursor();
-                    j.dm_.progresso.DefinirCallback(nullptr);
-                    j.btnGerarArquivo_->setEnabled(true);
-                    j.caixas_->setEnabled(true);
-                    j.gerando_ = false;
-                }
-            } restaurar{*this};
-            gerando_ = true;
+            trava.travada = gerando_ = true;
             btnGerarArquivo_->setEnabled(false);
             caixas_->setEnabled(false);
             QApplication::setOverrideCursor(Qt::WaitCursor);
-            dm_.GerarArquivoSped(Caminho(edtUnificar_->text()));
-        }
-        if (!dm_.cdsErros.Vazia()) {
-            report::ImpressoraQt impressora(this);
-            app::ImprimirErros(dm_.cdsErros, dm_.cdsParams, impressora);
-        }
-
+        };
+        passos.aoGerar = [&](int64_t) { trava.Liberar(); };
+        const app::ResultadoGeracao r = app::ExecutarGeracao(dm_, mensagens_, passos);
+        if (!r.gerado) return;
+        if (!r.falhaRelatorio.empty())
+            mensagens_.Erro(util::W("O arquivo foi gerado, mas o relatório de erros não pôde ser impresso: ") +
+                            r.falhaRelatorio);
         barraProgresso_->hide();
         lblEtapa_->setText(QStringLiteral("Concluído."));
         lblFim_->setText(QStringLiteral("Finalizado em ") + HoraAgora());

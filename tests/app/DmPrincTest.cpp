@@ -33,7 +33,6 @@ INSERT INTO FILIAL (COD_FI, NOME_FI) VALUES (2, 'ARMAZEM');
     std::unique_ptr<app::TdmPrinc> Iniciar(util::DataHora hoje = k15Marco2024) {
         app::OpcoesInicio o;
         o.pastaInstalacao = inst.Pasta();
-        o.nomeExecutavel = "VASTEL_EFD";
         o.hoje = [hoje] { return hoje; };
         return std::make_unique<app::TdmPrinc>(o, mensagens);
     }
@@ -64,6 +63,41 @@ TEST_F(DmPrincTest, SemSegredosAMensagemDizOArquivo) {
     const auto dm = Iniciar();
     ASSERT_EQ(mensagens.erros.size(), 1u);
     EXPECT_NE(mensagens.erros[0].find((inst.Pasta() / "Segredos.ini").string()), std::string::npos);
+    EXPECT_FALSE(dm->Conectado());
+}
+
+TEST_F(DmPrincTest, SegredosLegiveisPorOutrosAvisamNaPartida) {
+    InstalarDireto();
+    std::filesystem::permissions(inst.Pasta() / app::kArquivoSegredos, std::filesystem::perms::others_read,
+                                 std::filesystem::perm_options::add);
+    const auto dm = Iniciar();
+    ASSERT_EQ(mensagens.alertas.size(), 1u);
+    EXPECT_NE(mensagens.alertas[0].find("chmod 600"), std::string::npos) << mensagens.alertas[0];
+    EXPECT_TRUE(dm->Iniciado());
+}
+
+TEST_F(DmPrincTest, BancoSemAsTabelasDoErpDizQueNaoEhOBancoDoErp) {
+    // O "banco do ERP" guardado no banco de acesso é o próprio banco de acesso.
+    const std::string acesso = inst.CriarBancoAcesso((inst.Pasta() / "ACESSO.FDB").string());
+    inst.GravarIni("[Paths]\r\nACESSO=" + acesso + "\r\n[Banco]\r\nChave=2\r\n");
+    const auto dm = Iniciar();
+    ASSERT_EQ(mensagens.erros.size(), 1u);
+    EXPECT_NE(mensagens.erros[0].find(util::W("não é o banco do ERP: não tem as tabelas do ERP")), std::string::npos)
+        << mensagens.erros[0];
+    EXPECT_NE(mensagens.erros[0].find("ACESSO.FDB"), std::string::npos) << mensagens.erros[0];
+    EXPECT_FALSE(dm->Iniciado());
+}
+
+TEST_F(DmPrincTest, ChaveDaCifraErradaNaoMostraOCaminhoEmbaralhado) {
+    InstalarDireto();
+    app::Segredos outros = inst.segredos;
+    outros.cifra = app::SegredosDemonstracao(2).cifra;
+    app::GravarSegredos(inst.Pasta() / app::kArquivoSegredos, outros);
+    const auto dm = Iniciar();
+    ASSERT_EQ(mensagens.erros.size(), 1u);
+    const std::string& erro = mensagens.erros[0];
+    EXPECT_NE(erro.find(util::W("não pôde ser decifrado: a seção [Cifra] de ")), std::string::npos) << erro;
+    for (const unsigned char c : erro) EXPECT_GE(c, 0x20) << "caractere de controle na mensagem";
     EXPECT_FALSE(dm->Conectado());
 }
 

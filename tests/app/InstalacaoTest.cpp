@@ -139,6 +139,25 @@ TEST(SegredosTest, GravadosELidosDeVolta) {
     EXPECT_NE(app::SegredosDemonstracao(2).senhasBanco, inst.segredos.senhasBanco);
 }
 
+TEST(SegredosTest, GravadoSoParaODonoEAvisoQuandoOutrosLeem) {
+    namespace fs = std::filesystem;
+    InstalacaoTeste inst;
+    const fs::path arquivo = inst.Pasta() / app::kArquivoSegredos;
+    const auto modo = [&] { return fs::status(arquivo).permissions() & fs::perms::all; };
+    EXPECT_EQ(modo(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(app::AvisoSegredosExpostos(arquivo), "");
+
+    fs::permissions(arquivo, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                 fs::perms::others_read);
+    const std::string aviso = app::AvisoSegredosExpostos(arquivo);
+    EXPECT_NE(aviso.find(arquivo.string()), std::string::npos) << aviso;
+    EXPECT_NE(aviso.find("chmod 600"), std::string::npos) << aviso;
+    // Regravado, volta a ser só do dono.
+    app::GravarSegredos(arquivo, inst.segredos);
+    EXPECT_EQ(modo(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(app::AvisoSegredosExpostos(inst.Pasta() / "nao_existe.ini"), "");
+}
+
 // Troca a linha que começa por 'chave=' no Segredos.ini gravado.
 static void TrocarLinha(const std::filesystem::path& arquivo, const std::string& chave, const std::string& nova) {
     std::ifstream f(arquivo, std::ios::binary);

@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/CopiaSalva.h"
+#include "app/DmPrinc.h"
+#include "cli/Comandos.h"
 #include "erp/demo/InstalacaoDemo.h"
 #include "tests/support/BancoTeste.h"
 
@@ -28,8 +31,8 @@ protected:
     static void TearDownTestSuite() { delete instalacao; }
 
     // Roda o efd sem terminal (entrada vazia).
-    Resultado Efd(const std::string& argumentos) {
-        const std::string comando = std::string(EFD_EXECUTAVEL) + " " + argumentos + " </dev/null 2>&1";
+    Resultado Efd(const std::string& argumentos, const std::string& programa = EFD_EXECUTAVEL) {
+        const std::string comando = programa + " " + argumentos + " </dev/null 2>&1";
         FILE* p = popen(comando.c_str(), "r");
         Resultado r{};
         std::array<char, 4096> buf;
@@ -74,12 +77,32 @@ TEST_F(EfdTest, CodigosDeSaidaDosErros) {
         {"filial inexistente", "gerar " + Pasta() + " --filial 77 --periodo 03/2024 " + Saida(), 1,
          "Filial inválida."},
         {"valor fora da lista", "gerar " + Pasta() + " --finalidade 7", 64, "--finalidade: valor \"7\" inválido"},
-        {"data inválida", "gerar " + Pasta() + " --periodo 13/2024", 64, "--periodo: data inválida"},
-        {"opção desconhecida", "gerar --nada", 64, "--nada"},
-        {"sem comando", "", 64, "COMANDO"},
-        {"pasta sem instalação", "gerar --pasta /nao/existe --periodo 03/2024", 2, "/nao/existe/Segredos.ini"},
+        {"mês inválido", "gerar " + Pasta() + " --periodo 13/2024", 64, "--periodo: mês inválido \"13/2024\" (use MM/AAAA)"},
+        {"data inválida", "gerar " + Pasta() + " --inicio 32/01/2024", 64, "--inicio: data inválida"},
+        {"opção desconhecida", "gerar --nada", 64, "Não reconheço --nada."},
+        {"sem comando", "", 64, "Falta o comando."},
+        {"opção sem valor", "gerar --pasta", 64, "A opção --pasta precisa de um valor."},
+        {"valor numa opção sem valor", "gerar --sim=talvez", 64, "Valor inválido \"talvez\" em --sim."},
+        {"pasta que não existe", "gerar --pasta /nao/existe --periodo 03/2024", 64,
+         "--pasta: a pasta /nao/existe não existe. Informe a pasta da instalação"},
+        {"pasta sem instalação", "filiais --pasta /tmp", 64, "--pasta: /tmp não é a pasta de uma instalação"},
+        {"sem pasta, a do programa", "parametros", 64, "Falta --pasta: a pasta do programa"},
+        {"sem filial nem cópia salva", "gerar " + Pasta() + " --periodo 03/2024 " + Saida(), 64,
+         "Falta a filial: informe --filial"},
+        {"filial que não é código", "gerar " + Pasta() + " --filial 1,x " + Saida(), 64,
+         "--filial: \"x\" não é um código de filial"},
+        {"dois meses", "gerar " + Pasta() + " --filial 1 --inicio 01/10/2024 --fim 30/11/2024 " + Saida(), 1,
+         "não está dentro de um só mês"},
+        {"antes da EFD", "gerar " + Pasta() + " --filial 1 --periodo 12/2008 " + Saida(), 1,
+         "A EFD ICMS/IPI começou em janeiro de 2009"},
+        {"mês não encerrado sem terminal", "gerar " + Pasta() + " --filial 1 --periodo 12/2099 " + Saida(), 1,
+         "O período termina depois de hoje"},
         {"saída que não pode ser pasta", "gerar " + Pasta() + " --filial 1 --periodo 03/2024 --dir /proc/version/x",
          2, "A geração falhou"},
+        {"chave desconhecida", "parametros " + Pasta() + " --definir NAO_EXISTE=1", 64,
+         "--definir: \"NAO_EXISTE\" não é uma chave do grupo SPED"},
+        {"valor grande demais", "parametros " + Pasta() + " --definir AJ_CONHEC_SAIDA_DESC=" + std::string(101, 'x'),
+         64, "--definir: o valor de AJ_CONHEC_SAIDA_DESC tem 101 caracteres; o máximo é 100."},
     };
     for (const Caso& c : kCasos) {
         const Resultado r = Efd(c.argumentos);
@@ -88,7 +111,22 @@ TEST_F(EfdTest, CodigosDeSaidaDosErros) {
     }
     const Resultado ajuda = Efd("gerar --help");
     EXPECT_EQ(ajuda.saida, 0);
-    EXPECT_NE(ajuda.texto.find("Mês do arquivo, MM/AAAA"), std::string::npos) << ajuda.texto;
+    for (const char* texto : {"Mês do arquivo, MM/AAAA (padrão: o mês anterior)", "PASTA/SPED_EFD",
+                              "(ainda não disponível)", "Mostra esta ajuda"})
+        EXPECT_NE(ajuda.texto.find(texto), std::string::npos) << texto << "\n" << ajuda.texto;
+}
+
+TEST_F(EfdTest, MensagensDoEfdDemoEmPortugues) {
+    const std::string demo = fs::path(EFD_EXECUTAVEL).parent_path().parent_path() / "erp" / "efd-demo";
+    const Resultado ajuda = Efd("--help", demo);
+    EXPECT_EQ(ajuda.saida, 0);
+    EXPECT_NE(ajuda.texto.find("Mostra esta ajuda"), std::string::npos) << ajuda.texto;
+    EXPECT_EQ(ajuda.texto.find("Print this help"), std::string::npos) << ajuda.texto;
+    const Resultado escala = Efd("criar --pasta " + saida.caminho().string() + " --escala 0", demo);
+    EXPECT_EQ(escala.saida, 64);
+    EXPECT_NE(escala.texto.find("--escala: use um número inteiro de 1 a 999999"), std::string::npos) << escala.texto;
+    EXPECT_EQ(escala.texto.find("not in range"), std::string::npos) << escala.texto;
+    EXPECT_NE(Efd("criar", demo).texto.find("Falta a opção --pasta, que é obrigatória."), std::string::npos);
 }
 
 TEST_F(EfdTest, FevereiroComSimGera) {
@@ -110,24 +148,113 @@ TEST_F(EfdTest, FiliaisEParametros) {
     EXPECT_EQ(Efd("parametros " + Pasta() + " --definir SEMVALOR").saida, 64);
 }
 
-TEST_F(EfdTest, ProblemasDeDadosSaemNoRelatorioAoLadoDoArquivo) {
-    {
+// Um problema de dados na filial 1 (contabilista inexistente) enquanto o objeto existir. A
+// conexão fecha logo: o motor embutido não divide o banco com o efd.
+class ProblemaDeDados {
+public:
+    explicit ProblemaDeDados(const fs::path& instalacao) : instalacao_(instalacao) { Contabilista(99); }
+    ~ProblemaDeDados() { Contabilista(1); }
+
+    static db::Banco Conectar(const fs::path& instalacao) {
         db::ParametrosConexao p;
-        p.banco = (instalacao->caminho() / demo::kArquivoErp).string();
-        db::Banco banco = db::Banco::Conectar(p);
-        banco.ExecutarScript("UPDATE FILIAL SET ID_CONTABILISTA_FI = 99 WHERE COD_FI = 1");
+        p.banco = (instalacao / demo::kArquivoErp).string();
+        return db::Banco::Conectar(p);
     }
-    const Resultado r = Efd("gerar " + Pasta() + " --filial 1 --periodo 03/2024 " + Saida());
+
+private:
+    void Contabilista(int id) {
+        Conectar(instalacao_).ExecutarScript("UPDATE FILIAL SET ID_CONTABILISTA_FI = " + std::to_string(id) +
+                                             " WHERE COD_FI = 1");
+    }
+    fs::path instalacao_;
+};
+
+const char* const kProblema = "Reg.: 0100-Contabilista com código \"99\" não localizado.";
+
+TEST_F(EfdTest, ProblemasDeDadosSaemNoRelatorioAoLadoDoArquivoQueSaiNaGeracaoLimpaSeguinte) {
+    const std::string gerar = "gerar " + Pasta() + " --filial 1 --periodo 03/2024 " + Saida();
+    const fs::path txt = saida.caminho() / "SPED_EFD_2024_03_ERROS.TXT";
+    const fs::path pdf = saida.caminho() / "SPED_EFD_2024_03_ERROS.PDF";
+    Resultado r;
     {
-        db::ParametrosConexao p;
-        p.banco = (instalacao->caminho() / demo::kArquivoErp).string();
-        db::Banco banco = db::Banco::Conectar(p);
-        banco.ExecutarScript("UPDATE FILIAL SET ID_CONTABILISTA_FI = 1 WHERE COD_FI = 1");
+        ProblemaDeDados problema(instalacao->caminho());
+        r = Efd(gerar);
     }
     EXPECT_EQ(r.saida, 0) << r.texto;
-    EXPECT_NE(r.texto.find("Reg.: 0100-Contabilista com código \"99\" não localizado."), std::string::npos) << r.texto;
-    EXPECT_TRUE(fs::exists(saida.caminho() / "SPED_EFD_2024_03_ERROS.TXT"));
-    EXPECT_TRUE(fs::exists(saida.caminho() / "SPED_EFD_2024_03_ERROS.PDF"));
+    EXPECT_NE(r.texto.find(kProblema), std::string::npos) << r.texto;
+    EXPECT_TRUE(fs::exists(txt));
+    EXPECT_TRUE(fs::exists(pdf));
+
+    r = Efd(gerar);
+    EXPECT_EQ(r.saida, 0) << r.texto;
+    EXPECT_FALSE(fs::exists(txt)) << "o relatório anterior mostraria problemas que não existem mais";
+    EXPECT_FALSE(fs::exists(pdf));
+}
+
+TEST_F(EfdTest, RelatorioQueNaoPodeSerGravadoNaoFazAGeracaoFalhar) {
+    // Uma pasta com o nome do relatório: a gravação dele falha como num disco cheio.
+    const fs::path ocupado = saida.caminho() / "SPED_EFD_2024_03_ERROS.TXT";
+    fs::create_directories(ocupado);
+    std::ofstream(ocupado / "outro") << "x";
+    Resultado r;
+    {
+        ProblemaDeDados problema(instalacao->caminho());
+        r = Efd("gerar " + Pasta() + " --filial 1 --periodo 03/2024 " + Saida());
+    }
+    EXPECT_EQ(r.saida, 0) << r.texto;
+    EXPECT_TRUE(fs::exists(saida.caminho() / "SPED_EFD_2024_03.TXT"));
+    EXPECT_NE(r.texto.find(kProblema), std::string::npos) << r.texto;
+    EXPECT_NE(r.texto.find("O arquivo foi gerado, mas o relatório não pôde ser gravado"), std::string::npos) << r.texto;
+    EXPECT_EQ(r.texto.find("falhou"), std::string::npos) << r.texto;
+}
+
+TEST_F(EfdTest, LinhaDeComandoLeACopiaSalvaDaJanela) {
+    core::TParametros salvos;
+    salvos.FILIAL = 1;
+    salvos.DIR_GERACAO = saida.caminho().string();
+    app::GravarCopiaSalva(instalacao->caminho() / app::kArquivoCopiaSalva, salvos);
+    const Resultado r = Efd("gerar " + Pasta() + " --periodo 03/2024");
+    fs::remove(instalacao->caminho() / app::kArquivoCopiaSalva);
+    EXPECT_EQ(r.saida, 0) << r.texto;
+    EXPECT_TRUE(fs::exists(saida.caminho() / "SPED_EFD_2024_03.TXT")) << r.texto;
+}
+
+TEST_F(EfdTest, BancoAbertoPorOutroProgramaDaMaquina) {
+    db::Banco aberto = ProblemaDeDados::Conectar(instalacao->caminho());
+    for (const std::string& comando : {"gerar " + Pasta() + " --filial 1 --periodo 03/2024 " + Saida(),
+                                       "filiais " + Pasta(), "parametros " + Pasta()}) {
+        const Resultado r = Efd(comando);
+        EXPECT_EQ(r.saida, 2) << comando << "\n" << r.texto;
+        EXPECT_NE(r.texto.find("Já existe uma geração do arquivo SPED em andamento neste banco de dados"),
+                  std::string::npos)
+            << comando << "\n" << r.texto;
+        EXPECT_EQ(r.texto.find("engine instance"), std::string::npos) << comando << "\n" << r.texto;
+    }
+}
+
+TEST_F(EfdTest, VariasFiliaisUmaAUmaComQuadroEOPiorResultado) {
+    const Resultado r = Efd("gerar " + Pasta() + " --filial 1,77 --periodo 03/2024 " + Saida());
+    EXPECT_EQ(r.saida, 1) << r.texto;
+    EXPECT_TRUE(fs::exists(saida.caminho() / "SPED_EFD_1_2024_03.TXT")) << r.texto;
+    EXPECT_NE(r.texto.find("Filial inválida."), std::string::npos) << r.texto;
+    const size_t quadro = r.texto.find("Filial  Arquivo");
+    ASSERT_NE(quadro, std::string::npos) << r.texto;
+    EXPECT_NE(r.texto.find("     1  SPED_EFD_1_2024_03.TXT", quadro), std::string::npos) << r.texto;
+    EXPECT_NE(r.texto.find("gerado", quadro), std::string::npos) << r.texto;
+    EXPECT_NE(r.texto.find("    77  -", quadro), std::string::npos) << r.texto;
+    EXPECT_NE(r.texto.find("recusado na validação", quadro), std::string::npos) << r.texto;
+
+    const Resultado todas = Efd("gerar " + Pasta() + " --filial todas --periodo 03/2024 " + Saida());
+    EXPECT_NE(todas.texto.find("Filial  Arquivo"), std::string::npos) << todas.texto;
+    EXPECT_NE(todas.texto.find("== Filial 1 - ESTRUTURAS"), std::string::npos) << todas.texto;
+}
+
+TEST(PiorSaidaTest, FalhaPesaMaisQueRecusaQuePesaMaisQueArquivo) {
+    using namespace cli;
+    EXPECT_EQ(PiorSaida(kArquivoGerado, kValidacaoRecusada), kValidacaoRecusada);
+    EXPECT_EQ(PiorSaida(kGeracaoFalhou, kValidacaoRecusada), kGeracaoFalhou);
+    EXPECT_EQ(PiorSaida(kValidacaoRecusada, kArquivoGerado), kValidacaoRecusada);
+    EXPECT_EQ(PiorSaida(kArquivoGerado, kArquivoGerado), kArquivoGerado);
 }
 
 }  // namespace

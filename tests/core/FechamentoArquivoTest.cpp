@@ -1,12 +1,18 @@
 // Fechamento dos blocos, bloco 9 e o arquivo texto de uma geração real.
+#include <fmt/format.h>
 #include <gtest/gtest.h>
+#include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
 
 #include "core/ArquivoTxt.h"
 #include "core/FechamentoBlocos.h"
 #include "tests/support/GeracaoTeste.h"
+
+extern char** environ;
 
 namespace fs = std::filesystem;
 
@@ -73,6 +79,41 @@ TEST_F(FechamentoArquivoTest, TresGeracoesDeixamOArquivoEDoisBackups) {
     size_t arquivos = 0;
     for (const auto& e : fs::directory_iterator(pasta.caminho())) arquivos += e.is_regular_file();
     EXPECT_EQ(arquivos, 1u) << "nenhum arquivo temporário fica para trás";
+}
+
+TEST_F(FechamentoArquivoTest, ComAsNoventaENoveCopiasOcupadasAMaisAntigaSai) {
+    const fs::path backup = pasta.caminho() / "backup";
+    fs::create_directories(backup);
+    const auto copia = [&](int n) { return backup / fmt::format("SPED_EFD_2024_03.{:03}", n); };
+    for (int n = 1; n <= 99; ++n) std::ofstream(copia(n)) << "copia " << n;
+    std::ofstream(pasta.caminho() / "SPED_EFD_2024_03.TXT") << "anterior";
+    Gerar();
+    EXPECT_EQ(teste::LerConteudo(copia(1)), "copia 2");
+    EXPECT_EQ(teste::LerConteudo(copia(98)), "copia 99");
+    EXPECT_EQ(teste::LerConteudo(copia(99)), "anterior");
+    EXPECT_FALSE(fs::exists(backup / "SPED_EFD_2024_03.100"));
+    EXPECT_TRUE(mensagens.alertas.empty());
+}
+
+// Número de um processo que já terminou.
+pid_t ProcessoTerminado() {
+    pid_t pid;
+    char programa[] = "true";
+    char* argumentos[] = {programa, nullptr};
+    EXPECT_EQ(posix_spawnp(&pid, programa, nullptr, nullptr, argumentos, environ), 0);
+    waitpid(pid, nullptr, 0);
+    return pid;
+}
+
+TEST_F(FechamentoArquivoTest, TemporarioDeGeracaoInterrompidaSaiNaGeracaoSeguinte) {
+    const fs::path morto = pasta.caminho() / fmt::format("SPED_EFD_2024_03.TXT.tmp{}", ProcessoTerminado());
+    const fs::path vivo = pasta.caminho() / fmt::format("SPED_EFD_2024_03.TXT.tmp{}", getppid());
+    const fs::path outroArquivo = pasta.caminho() / fmt::format("SPED_EFD_2024_04.TXT.tmp{}", ProcessoTerminado());
+    for (const fs::path& p : {morto, vivo, outroArquivo}) std::ofstream(p) << "|0000|pela metade";
+    Gerar();
+    EXPECT_FALSE(fs::exists(morto));
+    EXPECT_TRUE(fs::exists(vivo)) << "o processo ainda pode estar gravando";
+    EXPECT_TRUE(fs::exists(outroArquivo)) << "sobra de outro arquivo fica para a geração dele";
 }
 
 TEST_F(FechamentoArquivoTest, FalhaDeGravacaoMantemOArquivoAnterior) {

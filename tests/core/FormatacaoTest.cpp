@@ -57,7 +57,9 @@ TEST(Formatacao, Decimal15AlgarismosIgualAoFormatoDe15Algarismos) {
         const auto esperado = comoNoFormato(x);
         const auto obtido = core::Decimal15Algarismos(x);
         ASSERT_EQ(obtido.has_value(), esperado.has_value()) << fmt::format("{:.17g}", x);
-        if (esperado) ASSERT_TRUE(*obtido == *esperado) << fmt::format("{:.17g}", x);
+        if (esperado) {
+            ASSERT_TRUE(*obtido == *esperado) << fmt::format("{:.17g}", x);
+        }
     }
 }
 

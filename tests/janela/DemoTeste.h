@@ -23,7 +23,6 @@ public:
     std::unique_ptr<app::TdmPrinc> Iniciar(util::CaixaMensagem& mensagens) const {
         app::OpcoesInicio o;
         o.pastaInstalacao = Pasta();
-        o.nomeExecutavel = "VASTEL_EFD";
         o.hoje = [] { return util::DataHora::Data(2024, 5, 15).ComHora(10, 0, 0); };
         return std::make_unique<app::TdmPrinc>(o, mensagens);
     }

@@ -6,7 +6,7 @@
 #include <map>
 
 #include "app/DmPrinc.h"
-#include "app/janela/ChavesParametrosSped.h"
+#include "app/ChavesParametrosSped.h"
 #include "app/janela/FParametros.h"
 #include "core/ParametrosErp.h"
 #include "tests/janela/DemoTeste.h"
@@ -54,7 +54,7 @@ private slots:
                  QStringLiteral("Frete não tributado"));
         QCOMPARE(Valor(editor, "AJ_CONHEC_SAIDA_COD")->text(), QString());
         QCOMPARE(Valor(editor, "AJ_CONHEC_SAIDA_COD")->maxLength(), 100);
-        const auto chaves = janela::ChavesParametrosSped();
+        const auto chaves = app::ChavesParametrosSped();
         QCOMPARE(chaves.size(), size_t{26});
         QCOMPARE(std::string(chaves.front().chave), std::string("AJ_CONHEC_SAIDA_COD"));
         QCOMPARE(std::string(chaves.back().chave), std::string("GERAR_VL_ITEM_IR_REG_H010"));

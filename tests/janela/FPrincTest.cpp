@@ -364,6 +364,16 @@ private slots:
         QVERIFY(!C<QLabel>("lblFim")->isVisible());
     }
 
+    void periodoDeDoisMesesRecusadoAntesDeGerar() {
+        Escolher("cbxEmpresa", QStringLiteral("1"));
+        C<QDateEdit>("dtpDataIni")->setDate(QDate(2024, 3, 1));
+        C<QDateEdit>("dtpDataFim")->setDate(QDate(2024, 4, 30));
+        C<QPushButton>("btnGerarArquivo")->click();
+        QCOMPARE(mensagens_->alertas.size(), size_t{1});
+        QVERIFY(mensagens_->alertas[0].find(util::W("não está dentro de um só mês")) != std::string::npos);
+        QVERIFY(!C<QLabel>("lblInicio")->isVisible());
+    }
+
     void validacaoRecusadaNaoComecaAGeracao() {
         QTest::keyClicks(C<QLineEdit>("edtFilial"), QStringLiteral("99"));
         C<QPushButton>("btnGerarArquivo")->click();

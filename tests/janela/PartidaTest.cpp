@@ -61,7 +61,6 @@ private:
         janela::OpcoesPartida o;
         o.pastaExecutavel = pastaExecutavel;
         o.inicio.pastaInstalacao = demo.Pasta();
-        o.inicio.nomeExecutavel = "VASTEL_EFD";
         return o;
     }
 

@@ -44,11 +44,13 @@ struct Caso {
     const char* mesAno = "";
     const char* motivo = "01";
     int mes = 3;
+    // Período fora do mês inteiro de 'mes' de 2024; vazias = o mês inteiro.
+    util::DataHora inicio{}, fim{};
     app::TFiltroTiposFiscais filtro = kSemTipos;
     bool respostaSim = true;
     bool esperado = true;
     const char* alerta = nullptr;  // em UTF-8
-    bool pergunta = false;
+    const char* pergunta = nullptr;  // a confirmação feita, em UTF-8
 };
 
 const std::string kFantasia =
@@ -57,6 +59,12 @@ const std::string kFantasia =
 const std::string kFevereiro =
     "No mês de Fevereiro é obrigatório a geração do Bloco H (Inventário).\r"
     "Confirma a geração do arquivo sem o registro do Bloco H ?";
+const std::string kMesAberto =
+    "O período termina depois de hoje: o mês ainda não foi encerrado e o arquivo pode sair sem "
+    "documentos que ainda serão lançados.\rConfirma a geração do arquivo assim mesmo ?";
+const util::DataHora kHoje = util::DataHora::Data(2024, 5, 20).ComHora(10, 0, 0);
+
+util::DataHora Dia(int ano, int mes, int dia) { return util::DataHora::Data(ano, mes, dia); }
 
 TEST(ValidarGeracaoTest, CadaConferenciaNaOrdem) {
     teste::BancoErpTeste bd;
@@ -154,8 +162,53 @@ TEST(ValidarGeracaoTest, CadaConferenciaNaOrdem) {
          .mes = 2,
          .respostaSim = false,
          .esperado = false,
-         .pergunta = true},
-        {.nome = "fevereiro sem H, resposta Sim", .mes = 2, .pergunta = true},
+         .pergunta = kFevereiro.c_str()},
+        {.nome = "fevereiro sem H, resposta Sim", .mes = 2, .pergunta = kFevereiro.c_str()},
+        {.nome = "parte de um mês serve", .inicio = Dia(2024, 3, 15), .fim = Dia(2024, 3, 31)},
+        {.nome = "período de dois meses",
+         .inicio = Dia(2024, 3, 1),
+         .fim = Dia(2024, 4, 30),
+         .esperado = false,
+         .alerta = "O período de 01/03/2024 a 30/04/2024 não está dentro de um só mês: o arquivo "
+                   "da EFD ICMS/IPI é mensal. Escolha o início e o fim no mesmo mês."},
+        {.nome = "mesmo mês de anos diferentes",
+         .inicio = Dia(2023, 3, 1),
+         .fim = Dia(2024, 3, 31),
+         .esperado = false,
+         .alerta = "O período de 01/03/2023 a 31/03/2024 não está dentro de um só mês: o arquivo "
+                   "da EFD ICMS/IPI é mensal. Escolha o início e o fim no mesmo mês."},
+        {.nome = "fim antes do início",
+         .inicio = Dia(2024, 3, 20),
+         .fim = Dia(2024, 3, 10),
+         .esperado = false,
+         .alerta = "O fim do período (10/03/2024) é anterior ao início (20/03/2024)."},
+        {.nome = "antes da EFD",
+         .inicio = Dia(2008, 12, 1),
+         .fim = Dia(2008, 12, 31),
+         .esperado = false,
+         .alerta = "A EFD ICMS/IPI começou em janeiro de 2009: escolha um período a partir de "
+                   "01/01/2009."},
+        {.nome = "janeiro de 2009 serve", .inicio = Dia(2009, 1, 1), .fim = Dia(2009, 1, 31)},
+        {.nome = "sem fim", .inicio = Dia(2024, 3, 1), .fim = Dia(0, 0, 0), .esperado = false,
+         .alerta = "Informe o início e o fim do período."},
+        {.nome = "período inválido vem antes do bloco K",
+         .blocoK = "E",
+         .inicio = Dia(2024, 3, 1),
+         .fim = Dia(2024, 4, 30),
+         .esperado = false,
+         .alerta = "O período de 01/03/2024 a 30/04/2024 não está dentro de um só mês: o arquivo "
+                   "da EFD ICMS/IPI é mensal. Escolha o início e o fim no mesmo mês."},
+        {.nome = "termina hoje não pergunta", .inicio = Dia(2024, 5, 1), .fim = Dia(2024, 5, 20)},
+        {.nome = "mês não encerrado, resposta Não",
+         .inicio = Dia(2024, 5, 1),
+         .fim = Dia(2024, 5, 31),
+         .respostaSim = false,
+         .esperado = false,
+         .pergunta = kMesAberto.c_str()},
+        {.nome = "mês não encerrado, resposta Sim",
+         .inicio = Dia(2024, 5, 1),
+         .fim = Dia(2024, 5, 31),
+         .pergunta = kMesAberto.c_str()},
         {.nome = "fevereiro com H não pergunta",
          .regH = "S",
          .mesAno = "01/2024",
@@ -174,16 +227,19 @@ TEST(ValidarGeracaoTest, CadaConferenciaNaOrdem) {
         params.GERAR_REG_H = c.regH;
         params.MES_ANO_INVENTARIO = c.mesAno;
         params.MOTIVO_INVENTARIO = c.motivo;
-        params.DATA_INI = util::DataHora::Data(2024, c.mes, 1);
+        params.DATA_INI = c.inicio.Vazia() && c.fim.Vazia() ? Dia(2024, c.mes, 1) : c.inicio;
+        params.DATA_FIM =
+            c.inicio.Vazia() && c.fim.Vazia() ? Dia(2024, c.mes, util::DiasNoMes(2024, c.mes)) : c.fim;
         Mensagens mensagens;
         mensagens.respostaConfirmacao = c.respostaSim;
 
-        EXPECT_EQ(app::ValidarGeracao(params, cdsFil, c.filtro, mensagens), c.esperado) << c.nome;
+        EXPECT_EQ(app::ValidarGeracao(params, cdsFil, c.filtro, mensagens, kHoje), c.esperado)
+            << c.nome;
         EXPECT_EQ(mensagens.alertas,
                   c.alerta ? std::vector{W(c.alerta)} : std::vector<std::string>{})
             << c.nome;
         if (c.pergunta) {
-            EXPECT_EQ(mensagens.confirmacoes, std::vector{W(kFevereiro)}) << c.nome;
+            EXPECT_EQ(mensagens.confirmacoes, std::vector{W(c.pergunta)}) << c.nome;
             EXPECT_EQ(mensagens.padroesNao, std::vector{true}) << c.nome;
         } else {
             EXPECT_TRUE(mensagens.confirmacoes.empty()) << c.nome;

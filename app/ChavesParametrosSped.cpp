@@ -1,6 +1,6 @@
-#include "app/janela/ChavesParametrosSped.h"
+#include "app/ChavesParametrosSped.h"
 
-namespace janela {
+namespace app {
 
 namespace {
 
@@ -55,4 +55,4 @@ constexpr ChaveParametroSped kChaves[] = {
 
 std::span<const ChaveParametroSped> ChavesParametrosSped() { return kChaves; }
 
-}  // namespace janela
+}  // namespace app
