@@ -39,11 +39,12 @@ struct Geracao {
     // Refeitos a cada execução por PrepararGeracao.
     double aliqIcmsInternaUF = 0;  // alíquota interna do ICMS da UF da filial (TABELA 25)
     ConsultasGeracao consultas{};  // comandos preparados na transação da execução
-    // As tabelas de trabalho, uma estrutura por bloco dono (blocks/EstadoExecucao.h).
-    blocks::EstadoExecucao estado{};
-
     // Caches dos cadastros: o módulo de dados põe aqui os seus, que valem entre execuções.
     std::shared_ptr<CachesErp> caches = std::make_shared<CachesErp>();
+
+    // As tabelas de trabalho, uma estrutura por bloco dono (blocks/EstadoExecucao.h). Por último: nada
+    // que se constrói depois dela pode falhar no meio da construção de uma Geracao.
+    blocks::EstadoExecucao estado{};
 
     // Atalhos para os construtores.
     void GravarRegistro(const TRegistroEFD& r) { sped.GravarRegistro(r); }

@@ -45,11 +45,11 @@ void GerarC101Difal(core::Geracao& g, TDocumentoSaida& doc) {
     r.SetCampo("VL_ICMS_UF_REM", core::FormatarValor(p.VL_ICMS_UF_REM, 2));
     g.GravarRegistro(r);
 
-    p.documento = {.MODELO = ns.MODELO_DOC_NS,
-                   .SERIE = ns.SERFISC_NS,
-                   .DOCTO = std::to_string(ns.DOCTO_NS),
-                   .CHAVE = ns.CHAVE_NFE_NS,
-                   .EMISSAO = ns.EMISSAO_NS};
+    p.documento.MODELO = ns.MODELO_DOC_NS;
+    p.documento.SERIE = ns.SERFISC_NS;
+    p.documento.DOCTO = std::to_string(ns.DOCTO_NS);
+    p.documento.CHAVE = ns.CHAVE_NFE_NS;
+    p.documento.EMISSAO = ns.EMISSAO_NS;
     if (p.VL_ICMS_UF_REM > Dinheiro{}) {
         const std::string origem =
             "E313=" + std::to_string(ns.FILIAL_NS) + "-" + std::to_string(ns.DOCTO_NS) + "-" + ns.SERIE_NS;

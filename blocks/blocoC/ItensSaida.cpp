@@ -95,7 +95,7 @@ void GerarC170Saida(core::Geracao& g, TDocumentoSaida& doc, const TItemSaida& it
         g.AdicionarErro("C170", "CST de ICMS do item {} da NF saída num. {} inválido.", item.ITEM_SA, ns.DOCTO_NS);
 }
 
-void AcumularC190Saida(core::Geracao& g, TDocumentoSaida& doc, const TItemSaida& item) {
+void AcumularC190Saida(TDocumentoSaida& doc, const TItemSaida& item) {
     TRegC190& c190 = doc.cdsRegC190[ChaveC190{item.CST_SA, item.CFOP_SA, EmDecimilesimos(item.ALIQICM_SA)}];
     c190.VL_OPR += ValorOperacaoItem(doc, item);
     if (item.PRREAL_SA > 0) c190.VL_OPR += EmDecimilesimos(item.VRIPI_SA);
@@ -151,7 +151,7 @@ void ProcessarItemSaida(core::Geracao& g, TDocumentoSaida& doc, const TItemSaida
     const double quantidade = QuantidadeItem(item);
     const bool c170 = (ns.MODELO_DOC_NS != "55" || g.params.GERAR_C170_SAI == "S") && !NotaConsumidor(ns);
     if (c170 && quantidade > 0) GerarC170Saida(g, doc, item);
-    AcumularC190Saida(g, doc, item);
+    AcumularC190Saida(doc, item);
     // Os ajustes por item (débito do RET, ICMS repassado) entram aqui quando existirem.
     AcumularApuracaoICMS(g, {.origem = "C190",
                              .cfop = item.CFOP_SA,
