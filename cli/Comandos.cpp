@@ -142,8 +142,9 @@ int Gerar(const OpcoesGerar& o) {
         dm.progresso.DefinirCallback(nullptr);
         std::cout << "Arquivo gerado: " << core::NomeArquivoSped(dm.cdsParams).string() << " (" << linhas
                   << " linhas)\n";
-        if (!dm.cdsErros.Vazia()) RelatorioErros(dm);
-        return kArquivoGerado;
+        if (dm.cdsErros.Vazia()) return kArquivoGerado;
+        RelatorioErros(dm);
+        return kArquivoComProblemas;
     } catch (const UsoIncorreto& e) {
         std::cerr << e.what() << "\nUse efd gerar --help para ver as opções.\n";
         return kUsoIncorreto;

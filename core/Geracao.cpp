@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/ArquivoTxt.h"
+#include "core/ConferenciaArquivo.h"
 #include "util/Texto1252.h"
 
 namespace core {
@@ -23,6 +24,7 @@ static double AliquotaInternaUF(Geracao& g) {
 
 void PrepararGeracao(Geracao& g) {
     g.sped.IniciarGeracao();
+    g.sped.ReportarEm(&g.erros);
     g.contadorItens = 0;
     g.erros.Limpar();
     g.aliqIcmsInternaUF = AliquotaInternaUF(g);
@@ -41,6 +43,7 @@ int64_t GerarArquivoSped(Geracao& g, const std::string& arquivoUnificar, const s
         g.sped.ConfirmarGravacao();
         const int64_t linhas = GravarArquivoTxt(g);
         g.sped.EncerrarGeracao();
+        ConferirArquivo(NomeArquivoSped(g.params), g.erros);
         if (!g.erros.Vazia() && g.imprimirErros) g.imprimirErros(g.erros);
         return linhas;
     } catch (...) {

@@ -1,7 +1,6 @@
 #include "core/leiaute/Leiaute.h"
 
 #include <nlohmann/json.hpp>
-
 #include <stdexcept>
 
 extern const char* const kLeiauteJson;  // leiaute-020.json compilado (LeiauteEmbutido.cpp)
@@ -10,7 +9,9 @@ namespace leiaute {
 
 namespace {
 
-bool Comeca(std::string_view s, std::string_view prefixo) { return s.substr(0, prefixo.size()) == prefixo; }
+bool Comeca(std::string_view s, std::string_view prefixo) {
+    return s.substr(0, prefixo.size()) == prefixo;
+}
 
 // Campos que entraram no leiaute numa versão: (registro, campo) → primeiro COD_VER.
 struct CampoNovo {
@@ -18,14 +19,30 @@ struct CampoNovo {
     int versao;
 };
 constexpr CampoNovo kCamposNovos[] = {
-    {"0200", "CEST", 11},           {"C113", "CHV_DOCE", 11},     {"D100", "COD_MUN_ORIG", 12},
-    {"D100", "COD_MUN_DEST", 12},   {"C170", "VL_ABAT_NT", 13},   {"1010", "IND_GIAF1", 13},
-    {"1010", "IND_GIAF3", 13},      {"1010", "IND_GIAF4", 13},    {"1010", "IND_REST_RESSARC_COMPL_ICMS", 14},
-    {"0220", "COD_BARRA", 16},      {"1310", "CAP_TANQUE", 20},   {"E116", "MES_REF", 4},
-    {"C500", "CHV_DOCE", 14},       {"C500", "FIN_DOCE", 14},     {"C500", "CHV_DOCE_REF", 14},
-    {"C500", "IND_DEST", 14},       {"C500", "COD_MUN_DEST", 14}, {"C500", "COD_CTA", 14},
-    {"C500", "COD_MOD_DOC_REF", 16}, {"C500", "HASH_DOC_REF", 16}, {"C500", "SER_DOC_REF", 16},
-    {"C500", "NUM_DOC_REF", 16},    {"C500", "MES_DOC_REF", 16},  {"C500", "ENER_INJET", 16},
+    {"0200", "CEST", 11},
+    {"C113", "CHV_DOCE", 11},
+    {"D100", "COD_MUN_ORIG", 12},
+    {"D100", "COD_MUN_DEST", 12},
+    {"C170", "VL_ABAT_NT", 13},
+    {"1010", "IND_GIAF1", 13},
+    {"1010", "IND_GIAF3", 13},
+    {"1010", "IND_GIAF4", 13},
+    {"1010", "IND_REST_RESSARC_COMPL_ICMS", 14},
+    {"0220", "COD_BARRA", 16},
+    {"1310", "CAP_TANQUE", 20},
+    {"E116", "MES_REF", 4},
+    {"C500", "CHV_DOCE", 14},
+    {"C500", "FIN_DOCE", 14},
+    {"C500", "CHV_DOCE_REF", 14},
+    {"C500", "IND_DEST", 14},
+    {"C500", "COD_MUN_DEST", 14},
+    {"C500", "COD_CTA", 14},
+    {"C500", "COD_MOD_DOC_REF", 16},
+    {"C500", "HASH_DOC_REF", 16},
+    {"C500", "SER_DOC_REF", 16},
+    {"C500", "NUM_DOC_REF", 16},
+    {"C500", "MES_DOC_REF", 16},
+    {"C500", "ENER_INJET", 16},
     {"C500", "OUTRAS_DED", 16},
 };
 // Registros que saíram (último COD_VER) e que entraram (primeiro COD_VER).
@@ -34,10 +51,12 @@ struct Vigencia {
     int desde, ate;
 };
 constexpr Vigencia kVigencias[] = {
-    {"0210", 0, 15}, {"1600", 0, 15}, {"0002", 14, 999}, {"1601", 16, 999}, {"0221", 17, 999}, {"K010", 17, 999},
+    {"0210", 0, 15},   {"1600", 0, 15},   {"0002", 14, 999},
+    {"1601", 16, 999}, {"0221", 17, 999}, {"K010", 17, 999},
 };
 // Pais dos registros antigos, que o histórico não traz.
-constexpr std::pair<std::string_view, std::string_view> kPaisHistoricos[] = {{"0210", "0200"}, {"1600", "1001"}};
+constexpr std::pair<std::string_view, std::string_view> kPaisHistoricos[] = {{"0210", "0200"},
+                                                                             {"1600", "1001"}};
 
 Campo LerCampo(const nlohmann::json& j, std::string_view registro) {
     Campo c;
@@ -73,7 +92,8 @@ Registro LerRegistro(const std::string& codigo, const nlohmann::json& j, bool hi
     if (j.contains("fields"))
         for (const auto& f : j["fields"]) r.campos.push_back(LerCampo(f, codigo));
     if (historico) {
-        if (j.contains("level") && !j["level"].is_null()) r.nivel = std::stoi(j["level"].get<std::string>());
+        if (j.contains("level") && !j["level"].is_null())
+            r.nivel = std::stoi(j["level"].get<std::string>());
         for (const auto& [filho, pai] : kPaisHistoricos)
             if (filho == codigo) r.pai = pai;
     } else {
@@ -90,18 +110,22 @@ Registro LerRegistro(const std::string& codigo, const nlohmann::json& j, bool hi
 
 bool Campo::TextoLivre() const {
     if (tipo != 'C') return false;
-    static constexpr std::string_view kNomes[] = {"NOME", "END", "ENDERECO", "NUM", "COMPL", "BAIRRO", "FANTASIA"};
+    static constexpr std::string_view kNomes[] = {"NOME",  "END",    "ENDERECO", "NUM",
+                                                  "COMPL", "BAIRRO", "FANTASIA"};
     for (const std::string_view n : kNomes)
         if (nome == n) return true;
-    return Comeca(nome, "NOME") || Comeca(nome, "NOM_") || Comeca(nome, "DESCR") || Comeca(nome, "TXT");
+    return Comeca(nome, "NOME") || Comeca(nome, "NOM_") || Comeca(nome, "DESCR") ||
+           Comeca(nome, "TXT");
 }
 
 bool Campo::SoAlgarismos() const {
     if (tipo == 'N') return decimais == 0;
-    static constexpr std::string_view kNomes[] = {"CNPJ", "CPF", "CEP", "FONE", "FAX", "COD_MUN", "COD_NCM", "CEST"};
+    static constexpr std::string_view kNomes[] = {"CNPJ",    "CPF",     "CEP",  "FONE", "FAX",
+                                                  "COD_MUN", "COD_NCM", "CEST", "IE"};
     for (const std::string_view n : kNomes)
         if (nome == n) return true;
-    return Comeca(nome, "CNPJ") || Comeca(nome, "CPF") || (tamanho == 44 && tamanhoFixo && Comeca(nome, "CH"));
+    return Comeca(nome, "CNPJ") || Comeca(nome, "CPF") ||
+           (tamanho == 44 && tamanhoFixo && Comeca(nome, "CH"));
 }
 
 std::vector<const Campo*> Registro::CamposDaVersao(int codVer) const {
@@ -116,10 +140,12 @@ Leiaute Leiaute::DeJson(std::string_view texto) {
     const nlohmann::json j = nlohmann::json::parse(texto);
     Leiaute l;
     l.versao_ = std::stoi(j.at("meta").at("cod_ver").get<std::string>());
-    for (const auto& [codigo, r] : j.at("registers").items()) l.registros_.emplace(codigo, LerRegistro(codigo, r, false));
+    for (const auto& [codigo, r] : j.at("registers").items())
+        l.registros_.emplace(codigo, LerRegistro(codigo, r, false));
     if (j.contains("historical_registers"))
         for (const auto& [codigo, r] : j["historical_registers"].items())
-            if (!l.registros_.count(codigo)) l.registros_.emplace(codigo, LerRegistro(codigo, r, true));
+            if (!l.registros_.count(codigo))
+                l.registros_.emplace(codigo, LerRegistro(codigo, r, true));
     return l;
 }
 

@@ -11,10 +11,10 @@ namespace leiaute {
 
 struct Campo {
     std::string nome;
-    char tipo = 'C';           // 'C' texto, 'N' número, 'D' data ddmmaaaa
-    int tamanho = 0;           // 0: sem limite
+    char tipo = 'C';  // 'C' texto, 'N' número, 'D' data ddmmaaaa
+    int tamanho = 0;  // 0: sem limite
     bool tamanhoFixo = false;
-    int decimais = 0;          // casas decimais admitidas (0: inteiro ou texto)
+    int decimais = 0;  // casas decimais admitidas (0: inteiro ou texto)
     bool obrigatorio = false;
     std::vector<std::string> valores;  // valores válidos; vazio: qualquer um
     int desdeVersao = 0;               // COD_VER em que o campo entrou no leiaute
@@ -22,19 +22,19 @@ struct Campo {
     bool Numero() const { return tipo == 'N'; }
     // Texto livre (nomes, endereços, descrições, complementos): pode ser cortado no tamanho.
     bool TextoLivre() const;
-    // Só algarismos no arquivo (CNPJ, CPF, CEP, telefone, município, NCM, CEST, chaves e os
-    // números inteiros): a máscara do cadastro sai.
+    // Sem máscara no arquivo (CNPJ, CPF, CEP, telefone, município, NCM, CEST, inscrição estadual,
+    // chaves e os números inteiros): os ". - / ( )" e espaços do cadastro saem.
     bool SoAlgarismos() const;
 };
 
 struct Registro {
     std::string codigo;
-    int nivel = -1;            // -1: desconhecido (registros antigos sem hierarquia)
-    std::string pai;           // vazio: sem pai
-    bool umPorPai = false;     // ocorrência 1:1
+    int nivel = -1;         // -1: desconhecido (registros antigos sem hierarquia)
+    std::string pai;        // vazio: sem pai
+    bool umPorPai = false;  // ocorrência 1:1
     std::vector<Campo> campos;
-    int desdeVersao = 0;       // primeiro COD_VER em que existe
-    int ateVersao = 999;       // último COD_VER em que existe
+    int desdeVersao = 0;  // primeiro COD_VER em que existe
+    int ateVersao = 999;  // último COD_VER em que existe
 
     // Os campos que o leiaute da versão tem, na ordem da linha (codVer 0: o atual).
     std::vector<const Campo*> CamposDaVersao(int codVer) const;

@@ -9,10 +9,11 @@ namespace leiaute::interno {
 namespace {
 
 constexpr std::pair<std::string_view, std::string_view> kUfs[] = {
-    {"11", "RO"}, {"12", "AC"}, {"13", "AM"}, {"14", "RR"}, {"15", "PA"}, {"16", "AP"}, {"17", "TO"},
-    {"21", "MA"}, {"22", "PI"}, {"23", "CE"}, {"24", "RN"}, {"25", "PB"}, {"26", "PE"}, {"27", "AL"},
-    {"28", "SE"}, {"29", "BA"}, {"31", "MG"}, {"32", "ES"}, {"33", "RJ"}, {"35", "SP"}, {"41", "PR"},
-    {"42", "SC"}, {"43", "RS"}, {"50", "MS"}, {"51", "MT"}, {"52", "GO"}, {"53", "DF"}};
+    {"11", "RO"}, {"12", "AC"}, {"13", "AM"}, {"14", "RR"}, {"15", "PA"}, {"16", "AP"},
+    {"17", "TO"}, {"21", "MA"}, {"22", "PI"}, {"23", "CE"}, {"24", "RN"}, {"25", "PB"},
+    {"26", "PE"}, {"27", "AL"}, {"28", "SE"}, {"29", "BA"}, {"31", "MG"}, {"32", "ES"},
+    {"33", "RJ"}, {"35", "SP"}, {"41", "PR"}, {"42", "SC"}, {"43", "RS"}, {"50", "MS"},
+    {"51", "MT"}, {"52", "GO"}, {"53", "DF"}};
 
 std::string_view UfDoCodigo(std::string_view codigo) {
     for (const auto& [c, uf] : kUfs)
@@ -21,7 +22,9 @@ std::string_view UfDoCodigo(std::string_view codigo) {
 }
 
 // Documentos cancelados, denegados ou inutilizados: só a identificação, sem filhos.
-bool Reduzido(std::string_view sit) { return sit == "02" || sit == "03" || sit == "04" || sit == "05"; }
+bool Reduzido(std::string_view sit) {
+    return sit == "02" || sit == "03" || sit == "04" || sit == "05";
+}
 
 bool Em(std::string_view v, std::initializer_list<std::string_view> lista) {
     for (const std::string_view x : lista)
@@ -108,12 +111,15 @@ struct Regras::Grupo {
 Regras::Regras(Verificador::Estado& e) : e_(e) {}
 Regras::~Regras() = default;
 
-void Regras::Problema(std::string_view tipo, int64_t linha, std::string_view reg, std::string_view campo,
-                      std::string_view valor, std::string regra, std::string documento) {
+void Regras::Problema(std::string_view tipo, int64_t linha, std::string_view reg,
+                      std::string_view campo, std::string_view valor, std::string regra,
+                      std::string documento) {
     e_.Problema(tipo, linha, reg, campo, valor, std::move(regra), std::move(documento));
 }
 
-bool Regras::Depois(int ano, int mes, int dia) const { return dtIni_ != 0 && dtIni_ >= ano * 10000 + mes * 100 + dia; }
+bool Regras::Depois(int ano, int mes, int dia) const {
+    return dtIni_ != 0 && dtIni_ >= ano * 10000 + mes * 100 + dia;
+}
 
 std::pair<int, std::string> Regras::Datado(std::string_view origem) {
     const auto it = origens_.find(origem);
@@ -232,21 +238,23 @@ void Regras::Identificacoes(const Especie& e, int64_t i, std::string_view reg, c
     }
 }
 
-void Regras::ChaveConfere(int64_t i, std::string_view reg, std::string_view chave, std::string_view mod,
-                          std::string_view ser, std::string_view num, std::string_view emit, std::string_view nome,
-                          const std::string& rotulo) {
+void Regras::ChaveConfere(int64_t i, std::string_view reg, std::string_view chave,
+                          std::string_view mod, std::string_view ser, std::string_view num,
+                          std::string_view emit, std::string_view nome, const std::string& rotulo) {
     if (!ChaveValida(chave)) return;
     std::vector<std::string> erros;
-    if (chave.substr(20, 2) != mod) erros.push_back(fmt::format("modelo {} e COD_MOD {}", chave.substr(20, 2), mod));
+    if (chave.substr(20, 2) != mod)
+        erros.push_back(Texto("modelo {} e COD_MOD {}", chave.substr(20, 2), mod));
     if (!MesmoNumero(chave.substr(22, 3), ser))
         erros.push_back(Texto("série {} e SER \"{}\"", chave.substr(22, 3), ser));
     if (!MesmoNumero(chave.substr(25, 9), num))
         erros.push_back(Texto("número {} e NUM_DOC \"{}\"", chave.substr(25, 9), num));
     if (emit == "0") {
         if (!cnpj_.empty() && chave.substr(6, 8) != std::string_view(cnpj_).substr(0, 8))
-            erros.push_back(fmt::format("raiz do CNPJ {} e a do 0000 {}", chave.substr(6, 8), cnpj_.substr(0, 8)));
+            erros.push_back(
+                Texto("raiz do CNPJ {} e a do 0000 {}", chave.substr(6, 8), cnpj_.substr(0, 8)));
         if (!uf_.empty() && UfDoCodigo(chave.substr(0, 2)) != uf_)
-            erros.push_back(fmt::format("UF de código {} e UF do 0000 {}", chave.substr(0, 2), uf_));
+            erros.push_back(Texto("UF de código {} e UF do 0000 {}", chave.substr(0, 2), uf_));
     }
     if (erros.empty()) return;
     std::string texto = util::W("a chave não confere com o documento: ");
@@ -263,17 +271,20 @@ void Regras::R0000(int64_t i, const Campos& p) {
     uf_ = Pega(p, e, "UF");
     indAtiv_ = Pega(p, e, "IND_ATIV");
     if (cnpj_.empty() == cpf.empty())
-        Problema("cnpj_ou_cpf", i, "0000", "CNPJ", cnpj_, util::W("informe um, e só um, entre CNPJ e CPF"));
+        Problema("cnpj_ou_cpf", i, "0000", "CNPJ", cnpj_,
+                 util::W("informe um, e só um, entre CNPJ e CPF"));
     if (dtIni_ && dtFin_ && (dtIni_ / 100 != dtFin_ / 100 || dtFin_ < dtIni_))
         Problema("periodo_0000", i, "0000", "DT_FIN", Pega(p, e, "DT_FIN"),
                  util::W("DT_INI e DT_FIN devem estar no mesmo mês"));
     if (!cpf.empty() && indAtiv_ != "1")
-        Problema("ind_ativ", i, "0000", "IND_ATIV", indAtiv_, util::W("com CPF, IND_ATIV deve ser 1"));
+        Problema("ind_ativ", i, "0000", "IND_ATIV", indAtiv_,
+                 util::W("com CPF, IND_ATIV deve ser 1"));
 }
 
 void Regras::R0150(int64_t i, const Campos& p) {
     const Especie& e = *e_.EspecieDe("0150");
-    const std::string_view pais = Pega(p, e, "COD_PAIS"), cnpj = Pega(p, e, "CNPJ"), cpf = Pega(p, e, "CPF");
+    const std::string_view pais = Pega(p, e, "COD_PAIS"), cnpj = Pega(p, e, "CNPJ"),
+                           cpf = Pega(p, e, "CPF");
     if ((pais == "1058" || pais == "01058") && cnpj.empty() == cpf.empty())
         Problema("cnpj_ou_cpf", i, "0150", "CNPJ", p[1],
                  util::W("participante do Brasil precisa de um, e só um, entre CNPJ e CPF"));
@@ -283,13 +294,16 @@ void Regras::R0150(int64_t i, const Campos& p) {
 void Regras::R0200(const Campos& p) {
     const Especie& e = *e_.EspecieDe("0200");
     item0200_ = p[1];
-    itens_[item0200_] = Item{std::string(Pega(p, e, "UNID_INV")), std::string(Pega(p, e, "TIPO_ITEM")), {}};
+    itens_[item0200_] =
+        Item{std::string(Pega(p, e, "UNID_INV")), std::string(Pega(p, e, "TIPO_ITEM")), {}};
 }
 
 void Regras::R0220(int64_t i, const Campos& p) {
     const Especie& e = *e_.EspecieDe("0220");
     const std::string_view fator = Pega(p, e, "FAT_CONV");
-    if (!Positivo(fator)) Problema("fator_conversao", i, "0220", "FAT_CONV", fator, util::W("deve ser maior que zero"));
+    if (!Positivo(fator))
+        Problema("fator_conversao", i, "0220", "FAT_CONV", fator,
+                 util::W("deve ser maior que zero"));
     const auto it = itens_.find(item0200_);
     if (it == itens_.end()) return;
     const std::string u(Pega(p, e, "UNID_CONV"));
@@ -322,7 +336,8 @@ void Regras::RDocumento(int64_t i, const Campos& p, std::string_view reg) {
     origens_[std::string(reg)] = std::make_pair(data, sit);
     const std::string_view num = Pega(p, e, "NUM_DOC");
     if (!num.empty() && num.find_first_not_of('0') == std::string_view::npos)
-        Problema("num_doc_zero", i, reg, "NUM_DOC", num, util::W("o número do documento deve ser maior que zero"));
+        Problema("num_doc_zero", i, reg, "NUM_DOC", num,
+                 util::W("o número do documento deve ser maior que zero"));
     if (reg != "C500" && d->emit == "1" && d->oper != "0")
         Problema("emitente_operacao", i, reg, "IND_OPER", d->oper,
                  util::W("documento de terceiros (IND_EMIT 1) deve ser de entrada (IND_OPER 0)"));
@@ -331,9 +346,11 @@ void Regras::RDocumento(int64_t i, const Campos& p, std::string_view reg) {
              : !Em(sit, {"00", "01", "02", "03", "04", "05", "06", "07", "08"}))
         Problema("cod_sit", i, reg, "COD_SIT", sit, util::W("situação do documento inválida"));
     else if (sit == "04" || sit == "05") {
-        const bool eletronico = reg == "C100" ? Em(d->mod, {"55", "65"}) : Em(d->mod, {"57", "63", "67"});
+        const bool eletronico =
+            reg == "C100" ? Em(d->mod, {"55", "65"}) : Em(d->mod, {"57", "63", "67"});
         if (!eletronico)
-            Problema("cod_sit", i, reg, "COD_SIT", sit, util::W("situação só para documentos eletrônicos"));
+            Problema("cod_sit", i, reg, "COD_SIT", sit,
+                     util::W("situação só para documentos eletrônicos"));
         else if (Depois(2023))
             Problema("cod_sit", i, reg, "COD_SIT", sit, util::W("situação extinta em 2023"));
     }
@@ -342,15 +359,21 @@ void Regras::RDocumento(int64_t i, const Campos& p, std::string_view reg) {
         const char* nomeEs = reg == "D100" ? "DT_A_P" : "DT_E_S";
         const int es = DataNumero(Pega(p, e, nomeEs));
         if (dtFin_ && dd && dd > dtFin_)
-            Problema("datas_documento", i, reg, "DT_DOC", Pega(p, e, "DT_DOC"), util::W("data após o fim do período (0000)"));
+            Problema("datas_documento", i, reg, "DT_DOC", Pega(p, e, "DT_DOC"),
+                     util::W("data após o fim do período (0000)"));
         if (dtFin_ && es && es > dtFin_ && !(reg == "D100" && d->oper == "1"))
-            Problema("datas_documento", i, reg, nomeEs, Pega(p, e, nomeEs), util::W("data após o fim do período (0000)"));
+            Problema("datas_documento", i, reg, nomeEs, Pega(p, e, nomeEs),
+                     util::W("data após o fim do período (0000)"));
         if (dd && es && es < dd && !(reg == "C100" && sit == "08"))
-            Problema("datas_documento", i, reg, nomeEs, Pega(p, e, nomeEs), util::W("data anterior a DT_DOC"));
-        if (reg == "C100" && d->oper == "0" && (sit == "00" || sit == "01") && Pega(p, e, "DT_E_S").empty())
-            Problema("datas_documento", i, reg, "DT_E_S", "", util::W("entrada sem data de entrada"));
+            Problema("datas_documento", i, reg, nomeEs, Pega(p, e, nomeEs),
+                     util::W("data anterior a DT_DOC"));
+        if (reg == "C100" && d->oper == "0" && (sit == "00" || sit == "01") &&
+            Pega(p, e, "DT_E_S").empty())
+            Problema("datas_documento", i, reg, "DT_E_S", "",
+                     util::W("entrada sem data de entrada"));
     }
-    auto chaveObrigatoria = [&](std::string_view nome, std::initializer_list<std::string_view> modelos, bool exige) {
+    auto chaveObrigatoria = [&](std::string_view nome,
+                                std::initializer_list<std::string_view> modelos, bool exige) {
         if (!Em(d->mod, modelos)) return;
         const std::string_view chave = Pega(p, e, nome);
         if (chave.empty()) {
@@ -383,8 +406,8 @@ void Regras::FecharDocumento(Documento& d) {
     if (Reduzido(d.sit)) {
         if (d.filhos)
             Problema("cancelado_com_filhos", d.linhaPrimeiroFilho, d.primeiroFilho, "", "",
-                     Texto("{} sob {} da linha {} com COD_SIT {} (documento sem filhos)", d.primeiroFilho,
-                                         reg, i, d.sit),
+                     Texto("{} sob {} da linha {} com COD_SIT {} (documento sem filhos)",
+                           d.primeiroFilho, reg, i, d.sit),
                      d.rotulo);
         return;
     }
@@ -393,11 +416,14 @@ void Regras::FecharDocumento(Documento& d) {
     if (reg == "C100" && d.itensVistos == 0 && (d.sit == "00" || d.sit == "01") &&
         !(d.emit == "0" && Em(d.mod, {"55", "65"})))
         Problema("filho_ausente", i, reg, "", "", util::W("documento sem C170"), d.rotulo);
-    static constexpr std::string_view kC100[] = {"VL_BC_ICMS", "VL_ICMS", "VL_BC_ICMS_ST", "VL_ICMS_ST", "VL_IPI"};
+    static constexpr std::string_view kC100[] = {"VL_BC_ICMS", "VL_ICMS", "VL_BC_ICMS_ST",
+                                                 "VL_ICMS_ST", "VL_IPI"};
     static constexpr std::string_view kD100[] = {"VL_BC_ICMS", "VL_ICMS", "", "", ""};
     static constexpr std::string_view kC500[] = {"", "VL_ICMS", "", "VL_ICMS_ST", ""};
     const std::string_view* nomes = reg == "C100" ? kC100 : reg == "D100" ? kD100 : kC500;
-    const std::string tipo = reg == "C100" ? "totais_c100" : reg == "D100" ? "totais_d100" : "totais_c500";
+    const std::string tipo = reg == "C100"   ? "totais_c100"
+                             : reg == "D100" ? "totais_d100"
+                                             : "totais_c500";
     if (d.linhasAn)
         for (size_t k = 0; k < 5; ++k) {
             const std::string_view nome = nomes[k];
@@ -411,37 +437,44 @@ void Regras::FecharDocumento(Documento& d) {
         if (d.mod != "55" && d.emit != "0" && (d.sit == "00" || d.sit == "01") && d.linhasC170 &&
             Centavos(d.Campo("VL_MERC")) != d.somaItens)
             Problema("mercadorias_c100", i, reg, "VL_MERC", d.Campo("VL_MERC"),
-                     Texto("difere da soma de VL_ITEM dos C170 ({})", Dinheiro(d.somaItens)), d.rotulo);
+                     Texto("difere da soma de VL_ITEM dos C170 ({})", Dinheiro(d.somaItens)),
+                     d.rotulo);
         if (d.linhasC170 && !propria) {
-            static constexpr std::string_view kNomes[] = {"VL_BC_ICMS", "VL_ICMS", "VL_BC_ICMS_ST", "VL_ICMS_ST"};
+            static constexpr std::string_view kNomes[] = {"VL_BC_ICMS", "VL_ICMS", "VL_BC_ICMS_ST",
+                                                          "VL_ICMS_ST"};
             for (const auto& [k, v] : d.chavesAn) {
                 const auto it = d.chavesItens.find(k);
-                const std::string grupo = fmt::format("{}/{}/{}", std::get<0>(k), std::get<1>(k), Dinheiro(std::get<2>(k)));
+                const std::string grupo = fmt::format("{}/{}/{}", std::get<0>(k), std::get<1>(k),
+                                                      Dinheiro(std::get<2>(k)));
                 if (it == d.chavesItens.end()) {
-                    Problema("c190_c170", v[0], "C190", "", grupo, util::W("C190 sem C170 de mesmo CST, CFOP e alíquota"),
-                             d.rotulo);
+                    Problema("c190_c170", v[0], "C190", "", grupo,
+                             util::W("C190 sem C170 de mesmo CST, CFOP e alíquota"), d.rotulo);
                     continue;
                 }
                 for (size_t n = 0; n < 4; ++n)
                     if (v[n + 1] != it->second[n])
                         Problema("c190_c170", v[0], "C190", kNomes[n], Dinheiro(v[n + 1]),
-                                 Texto("difere da soma dos C170 ({})", Dinheiro(it->second[n])), d.rotulo);
+                                 Texto("difere da soma dos C170 ({})", Dinheiro(it->second[n])),
+                                 d.rotulo);
             }
             for (const auto& [k, v] : d.chavesItens)
                 if (!d.chavesAn.count(k))
                     Problema("c190_c170", i, "C170", "",
-                             fmt::format("{}/{}/{}", std::get<0>(k), std::get<1>(k), Dinheiro(std::get<2>(k))),
+                             fmt::format("{}/{}/{}", std::get<0>(k), std::get<1>(k),
+                                         Dinheiro(std::get<2>(k))),
                              util::W("C170 sem C190 de mesmo CST, CFOP e alíquota"), d.rotulo);
         }
         if (d.emit == "0" && d.mod == "55")
             for (const auto& [linha, sub] : d.c170)
                 if (!sub)
                     Problema("c170_nfe_propria", linha, "C170", "", "",
-                             util::W("C170 de NF-e própria só com C176, C177, C180 ou C181"), d.rotulo);
+                             util::W("C170 de NF-e própria só com C176, C177, C180 ou C181"),
+                             d.rotulo);
     }
 }
 
-void Regras::CfopDirecao(int64_t i, std::string_view reg, std::string_view cfop, const Documento& d) {
+void Regras::CfopDirecao(int64_t i, std::string_view reg, std::string_view cfop,
+                         const Documento& d) {
     if (cfop.empty()) return;
     const char f = cfop[0];
     const bool entrada = f == '1' || f == '2' || f == '3', saida = f == '5' || f == '6' || f == '7';
@@ -452,7 +485,8 @@ void Regras::CfopDirecao(int64_t i, std::string_view reg, std::string_view cfop,
         Problema("cfop_direcao", i, reg, "CFOP", cfop, util::W("NFC-e só com CFOP iniciado por 5"));
 }
 
-void Regras::ValoresCst(int64_t i, std::string_view reg, const Campos& p, const Especie& e, const Documento& d) {
+void Regras::ValoresCst(int64_t i, std::string_view reg, const Campos& p, const Especie& e,
+                        const Documento& d) {
     if (d.oper != "1") return;
     const std::string_view cst = Pega(p, e, "CST_ICMS");
     if (cst.size() != 3 || cst[0] > '8') return;
@@ -470,21 +504,25 @@ void Regras::ValoresCst(int64_t i, std::string_view reg, const Campos& p, const 
         for (const auto n : icms)
             if (!Zero(Pega(p, e, n))) ruins.push_back(n);
         if (!ruins.empty())
-            Problema("valores_cst", i, reg, "CST_ICMS", cst, Texto("saída com {} diferente de zero", lista(ruins)));
+            Problema("valores_cst", i, reg, "CST_ICMS", cst,
+                     Texto("saída com {} diferente de zero", lista(ruins)));
     } else if (Em(t, {"00", "10", "70"})) {
         for (const auto n : icms)
             if (!Positivo(Pega(p, e, n))) ruins.push_back(n);
         if (!ruins.empty())
-            Problema("valores_cst", i, reg, "CST_ICMS", cst, Texto("saída com {} não positivo", lista(ruins)));
+            Problema("valores_cst", i, reg, "CST_ICMS", cst,
+                     Texto("saída com {} não positivo", lista(ruins)));
     } else if (t == "20" && e.Pos("ALIQ_ICMS") < p.size() && !Positivo(Pega(p, e, "ALIQ_ICMS"))) {
-        Problema("valores_cst", i, reg, "CST_ICMS", cst, util::W("saída com ALIQ_ICMS não positiva"));
+        Problema("valores_cst", i, reg, "CST_ICMS", cst,
+                 util::W("saída com ALIQ_ICMS não positiva"));
     }
     if (!Em(t, {"10", "30", "70"})) {
         ruins.clear();
         for (const std::string_view n : {"VL_BC_ICMS_ST", "ALIQ_ST", "VL_ICMS_ST"})
             if (e.Pos(n) < p.size() && !Zero(Pega(p, e, n))) ruins.push_back(n);
         if (!ruins.empty())
-            Problema("valores_cst", i, reg, "CST_ICMS", cst, Texto("saída com {} diferente de zero", lista(ruins)));
+            Problema("valores_cst", i, reg, "CST_ICMS", cst,
+                     Texto("saída com {} diferente de zero", lista(ruins)));
     }
 }
 
@@ -496,15 +534,18 @@ void Regras::RItem(int64_t i, const Campos& p) {
     const std::string num(Pega(p, e, "NUM_ITEM"));
     d->c170.emplace_back(i, false);
     if (!d->itens.insert(num).second)
-        Problema("num_item_repetido", i, "C170", "NUM_ITEM", num, util::W("NUM_ITEM repetido no documento"));
+        Problema("num_item_repetido", i, "C170", "NUM_ITEM", num,
+                 util::W("NUM_ITEM repetido no documento"));
     const std::string_view q = Pega(p, e, "QTD");
     if (!q.empty() && (q[0] == '-' || (Zero(q) && d->sit != "06" && d->sit != "07")))
         Problema("qtd_zero", i, "C170", "QTD", q, util::W("a quantidade deve ser maior que zero"));
     const std::string_view cod = Pega(p, e, "COD_ITEM"), u = Pega(p, e, "UNID");
-    if (const auto it = itens_.find(cod); it != itens_.end() && !u.empty() && u != it->second.unidInv &&
-                                          it->second.tipo != "07" && !it->second.conversoes.count(std::string(u)))
+    if (const auto it = itens_.find(cod); it != itens_.end() && !u.empty() &&
+                                          u != it->second.unidInv && it->second.tipo != "07" &&
+                                          !it->second.conversoes.count(std::string(u)))
         Problema("unidade_sem_0220", i, "C170", "UNID", u,
-                 Texto("difere da unidade de inventário \"{}\" do item e não há 0220", it->second.unidInv));
+                 Texto("difere da unidade de inventário \"{}\" do item e não há 0220",
+                       it->second.unidInv));
     d->somaItens += Centavos(Pega(p, e, "VL_ITEM"));
     const std::string_view cfop = Pega(p, e, "CFOP");
     CfopDirecao(i, "C170", cfop, *d);
@@ -512,9 +553,11 @@ void Regras::RItem(int64_t i, const Campos& p) {
     if (!d->primeiroCfop)
         d->primeiroCfop = primeiro;
     else if (primeiro != *d->primeiroCfop)
-        Problema("cfop_direcao", i, "C170", "CFOP", cfop, util::W("primeiro dígito difere dos outros itens do documento"));
+        Problema("cfop_direcao", i, "C170", "CFOP", cfop,
+                 util::W("primeiro dígito difere dos outros itens do documento"));
     ValoresCst(i, "C170", p, e, *d);
-    auto& s = d->chavesItens[Chave(std::string(Pega(p, e, "CST_ICMS")), std::string(cfop), Centavos(Pega(p, e, "ALIQ_ICMS")))];
+    auto& s = d->chavesItens[Chave(std::string(Pega(p, e, "CST_ICMS")), std::string(cfop),
+                                   Centavos(Pega(p, e, "ALIQ_ICMS")))];
     s[0] += Centavos(Pega(p, e, "VL_BC_ICMS"));
     s[1] += Centavos(Pega(p, e, "VL_ICMS"));
     s[2] += Centavos(Pega(p, e, "VL_BC_ICMS_ST"));
@@ -533,9 +576,11 @@ void Regras::RAnalitico(int64_t i, const Campos& p, std::string_view reg) {
     const std::string_view cst = Pega(p, e, "CST_ICMS");
     const Chave k(std::string(cst), std::string(cfop), Centavos(Pega(p, e, "ALIQ_ICMS")));
     if (d->chavesAn.count(k) && reg != "D190")
-        Problema("analitico_repetido", i, reg, "", fmt::format("{}/{}/{}", cst, cfop, Pega(p, e, "ALIQ_ICMS")),
+        Problema("analitico_repetido", i, reg, "",
+                 fmt::format("{}/{}/{}", cst, cfop, Pega(p, e, "ALIQ_ICMS")),
                  util::W("CST, CFOP e alíquota repetidos no documento"));
-    const int64_t bc = Centavos(Pega(p, e, "VL_BC_ICMS")), bcSt = Centavos(Pega(p, e, "VL_BC_ICMS_ST")),
+    const int64_t bc = Centavos(Pega(p, e, "VL_BC_ICMS")),
+                  bcSt = Centavos(Pega(p, e, "VL_BC_ICMS_ST")),
                   icmsSt = Centavos(Pega(p, e, "VL_ICMS_ST"));
     d->chavesAn[k] = {i, bc, icms, bcSt, icmsSt};
     d->an[0] += bc;
@@ -552,17 +597,20 @@ void Regras::RAnalitico(int64_t i, const Campos& p, std::string_view reg) {
     const std::string_view t = cst.substr(std::min<size_t>(1, cst.size()));
     if (reg == "C190") {
         if ((d->sit == "00" || d->sit == "01") && (t == "20" || t == "70") && !Positivo(red))
-            Problema("reducao_bc", i, reg, "VL_RED_BC", red, Texto("CST {} exige redução da base", cst));
+            Problema("reducao_bc", i, reg, "VL_RED_BC", red,
+                     Texto("CST {} exige redução da base", cst));
     } else {
         if (t != "20" && t != "70" && !Zero(red))
-            Problema("reducao_bc", i, reg, "VL_RED_BC", red, Texto("redução da base com CST {}", cst));
+            Problema("reducao_bc", i, reg, "VL_RED_BC", red,
+                     Texto("redução da base com CST {}", cst));
         if (reg == "D190" && cst.substr(0, 1) != "0")
             Problema("d190_cst", i, reg, "CST_ICMS", cst, util::W("o CST deve começar por 0"));
         if (reg == "C590") ValoresCst(i, reg, p, e, *d);
     }
 }
 
-void Regras::Apuracao(std::string_view reg, std::string_view origem, std::string_view cfop, int64_t icms) {
+void Regras::Apuracao(std::string_view reg, std::string_view origem, std::string_view cfop,
+                      int64_t icms) {
     if (!icms) return;
     if (cfop.empty()) {
         semData_ = true;
@@ -615,7 +663,8 @@ void Regras::RDifal(int64_t i, const Campos& p) {
     if (!d || d->oper != "1") return;
     if (!Positivo(Pega(p, e, "VL_ICMS_UF_DEST")) && !Positivo(Pega(p, e, "VL_FCP_UF_DEST"))) return;
     std::string uf;
-    if (const auto it = ufParticipante_.find(d->Campo("COD_PART")); it != ufParticipante_.end()) uf = it->second;
+    if (const auto it = ufParticipante_.find(d->Campo("COD_PART")); it != ufParticipante_.end())
+        uf = it->second;
     difalUfs_.emplace(uf, i);
 }
 
@@ -639,7 +688,8 @@ void Regras::RFilhoE110(const Campos& p, std::string_view reg) {
     if (!g) return;
     if (reg == "E111") {
         const std::string_view cod = p[1];
-        if (cod.size() >= 4) g->somas[std::string(cod.substr(2, 2))] += Centavos(p.size() > 3 ? p[3] : "");
+        if (cod.size() >= 4)
+            g->somas[std::string(cod.substr(2, 2))] += Centavos(p.size() > 3 ? p[3] : "");
     } else {
         g->somas["OR"] += Centavos(p.size() > 2 ? p[2] : "");
     }
@@ -648,30 +698,36 @@ void Regras::RFilhoE110(const Campos& p, std::string_view reg) {
 void Regras::FecharE110(Grupo& g) {
     const int64_t i = g.linha;
     auto v = [&](std::string_view n) { return g.Valor(n); };
-    const int64_t expr = v("VL_TOT_DEBITOS") + v("VL_AJ_DEBITOS") + v("VL_TOT_AJ_DEBITOS") + v("VL_ESTORNOS_CRED") -
-                         v("VL_TOT_CREDITOS") - v("VL_AJ_CREDITOS") - v("VL_TOT_AJ_CREDITOS") - v("VL_ESTORNOS_DEB") -
-                         v("VL_SLD_CREDOR_ANT");
+    const int64_t expr = v("VL_TOT_DEBITOS") + v("VL_AJ_DEBITOS") + v("VL_TOT_AJ_DEBITOS") +
+                         v("VL_ESTORNOS_CRED") - v("VL_TOT_CREDITOS") - v("VL_AJ_CREDITOS") -
+                         v("VL_TOT_AJ_CREDITOS") - v("VL_ESTORNOS_DEB") - v("VL_SLD_CREDOR_ANT");
     const int64_t apurado = std::max<int64_t>(expr, 0);
     const std::pair<std::string_view, int64_t> esperados[] = {
         {"VL_SLD_APURADO", apurado},
         {"VL_ICMS_RECOLHER", std::max<int64_t>(apurado - v("VL_TOT_DED"), 0)},
         {"VL_SLD_CREDOR_TRANSPORTAR", std::max<int64_t>(v("VL_TOT_DED") - expr, 0)}};
     for (const auto& [n, w] : esperados)
-        if (v(n) != w) Problema("e110_formula", i, "E110", n, g.Campo(n), Texto("o cálculo dá {}", Dinheiro(w)));
+        if (v(n) != w)
+            Problema("e110_formula", i, "E110", n, g.Campo(n),
+                     Texto("o cálculo dá {}", Dinheiro(w)));
     if (g.quebrado) return;
     if (g.somas["OR"] != v("VL_ICMS_RECOLHER") + v("DEB_ESP"))
         Problema("e116_soma", i, "E110", "VL_ICMS_RECOLHER", g.Campo("VL_ICMS_RECOLHER"),
-                 Texto("os E116 somam {}, e VL_ICMS_RECOLHER + DEB_ESP dá {}", Dinheiro(g.somas["OR"]),
-                                     Dinheiro(v("VL_ICMS_RECOLHER") + v("DEB_ESP"))));
+                 Texto("os E116 somam {}, e VL_ICMS_RECOLHER + DEB_ESP dá {}",
+                       Dinheiro(g.somas["OR"]), Dinheiro(v("VL_ICMS_RECOLHER") + v("DEB_ESP"))));
     const bool primeiro = g.periodoIndice == 0;
     auto somaPeriodo = [&](const std::map<int, int64_t>& m) -> std::optional<int64_t> {
         if (!g.temPeriodo || !g.periodo.first || !g.periodo.second) return std::nullopt;
         int64_t s = 0;
-        for (auto it = m.lower_bound(g.periodo.first); it != m.end() && it->first <= g.periodo.second; ++it) s += it->second;
+        for (auto it = m.lower_bound(g.periodo.first);
+             it != m.end() && it->first <= g.periodo.second; ++it)
+            s += it->second;
         return s;
     };
-    const std::pair<std::string_view, const char*> ajustes[] = {
-        {"VL_TOT_AJ_DEBITOS", "00"}, {"VL_ESTORNOS_CRED", "01"}, {"VL_TOT_AJ_CREDITOS", "02"}, {"VL_ESTORNOS_DEB", "03"}};
+    const std::pair<std::string_view, const char*> ajustes[] = {{"VL_TOT_AJ_DEBITOS", "00"},
+                                                                {"VL_ESTORNOS_CRED", "01"},
+                                                                {"VL_TOT_AJ_CREDITOS", "02"},
+                                                                {"VL_ESTORNOS_DEB", "03"}};
     for (const auto& [n, c] : ajustes)
         if (v(n) != g.somas[c])
             Problema("e110_ajustes", i, "E110", n, g.Campo(n),
@@ -680,8 +736,9 @@ void Regras::FecharE110(Grupo& g) {
     if (deducoes && !semData_ && !quebradas_) {
         const int64_t w = g.somas["04"] + *deducoes + (primeiro ? deducoesExt_ : 0);
         if (v("VL_TOT_DED") != w)
-            Problema("e110_ajustes", i, "E110", "VL_TOT_DED", g.Campo("VL_TOT_DED"),
-                     Texto("os E111 de código 04 e as deduções dos documentos dão {}", Dinheiro(w)));
+            Problema(
+                "e110_ajustes", i, "E110", "VL_TOT_DED", g.Campo("VL_TOT_DED"),
+                Texto("os E111 de código 04 e as deduções dos documentos dão {}", Dinheiro(w)));
     }
     if (!g.temPeriodo || semData_ || quebradas_) return;
     if (const auto w = somaPeriodo(ajDebitos_); w && v("VL_AJ_DEBITOS") != *w)
@@ -710,12 +767,15 @@ void Regras::RH005(int64_t i, const Campos& p) {
     const int dt = DataNumero(Pega(p, e, "DT_INV"));
     const std::string_view mot = Pega(p, e, "MOT_INV");
     if (dt && dtFin_ && dt > dtFin_)
-        Problema("h005_data", i, "H005", "DT_INV", Pega(p, e, "DT_INV"), util::W("data após o fim do período (0000)"));
+        Problema("h005_data", i, "H005", "DT_INV", Pega(p, e, "DT_INV"),
+                 util::W("data após o fim do período (0000)"));
     else if (dt && dtIni_ && mot == "01") {
-        const int meses = (dtIni_ / 10000 * 12 + dtIni_ / 100 % 100) - (dt / 10000 * 12 + dt / 100 % 100);
+        const int meses =
+            (dtIni_ / 10000 * 12 + dtIni_ / 100 % 100) - (dt / 10000 * 12 + dt / 100 % 100);
         if (meses > 2)
             Problema("h005_data", i, "H005", "DT_INV", Pega(p, e, "DT_INV"),
-                     util::W("inventário de fim de ano (MOT_INV 01) informado depois do segundo mês seguinte"));
+                     util::W("inventário de fim de ano (MOT_INV 01) informado depois do segundo "
+                             "mês seguinte"));
     }
 }
 
@@ -729,7 +789,8 @@ void Regras::RH010(int64_t i, const Campos& p) {
     if ((prop == "1" || prop == "2") && Pega(p, e, "COD_PART").empty())
         Problema("proprietario_sem_participante", i, "H010", "COD_PART", "",
                  Texto("IND_PROP {} exige o participante", prop));
-    if (const auto it = itens_.find(Pega(p, e, "COD_ITEM")); it != itens_.end() && Pega(p, e, "UNID") != it->second.unidInv)
+    if (const auto it = itens_.find(Pega(p, e, "COD_ITEM"));
+        it != itens_.end() && Pega(p, e, "UNID") != it->second.unidInv)
         Problema("h010_unidade", i, "H010", "UNID", Pega(p, e, "UNID"),
                  Texto("difere da unidade de inventário \"{}\" do item", it->second.unidInv));
 }
@@ -742,10 +803,12 @@ void Regras::FecharH005(Grupo& g) {
         Problema("h005_total", g.linha, "H005", "VL_INV", g.Campo("VL_INV"),
                  Texto("difere da soma dos H010 ({})", Dinheiro(g.somas["ITEM"])));
     if (inv == 0 && g.filhos["H010"])
-        Problema("h010_sem_valor", g.linha, "H005", "VL_INV", g.Campo("VL_INV"), util::W("inventário zerado com H010"));
+        Problema("h010_sem_valor", g.linha, "H005", "VL_INV", g.Campo("VL_INV"),
+                 util::W("inventário zerado com H010"));
     if (g.filhos["H020"] && (!Em(mot, {"02", "03", "04", "05"}) || inv == 0))
-        Problema("h0x0_motivo", g.somas["H020_linha"], "H020", "", "",
-                 Texto("H020 não cabe em inventário de MOT_INV {} e VL_INV {}", mot, g.Campo("VL_INV")));
+        Problema(
+            "h0x0_motivo", g.somas["H020_linha"], "H020", "", "",
+            Texto("H020 não cabe em inventário de MOT_INV {} e VL_INV {}", mot, g.Campo("VL_INV")));
     if (g.filhos["H030"] && mot != "06")
         Problema("h0x0_motivo", g.somas["H030_linha"], "H030", "", "",
                  Texto("H030 não cabe em inventário de MOT_INV {}", mot));
@@ -767,50 +830,64 @@ void Regras::Fim() {
     };
     for (const auto& [bloco, lv] : e_.indMov) {
         const std::string b(1, bloco);
-        int64_t n = e_.linhasBloco[static_cast<unsigned char>(bloco)] - conta(b + "001") - conta(b + "990");
+        int64_t n =
+            e_.linhasBloco[static_cast<unsigned char>(bloco)] - conta(b + "001") - conta(b + "990");
         if (bloco == '0') n -= conta("0000");
         if (bloco == '9') n -= conta("9999");
         const std::string reg = b + "001";
         if (lv.second == "1" && n)
-            Problema("ind_mov", lv.first, reg, "IND_MOV", "1", Texto("o bloco tem {} outras linhas", n));
+            Problema("ind_mov", lv.first, reg, "IND_MOV", "1",
+                     Texto("o bloco tem {} outras linhas", n));
         else if (lv.second == "0" && !n)
             Problema("ind_mov", lv.first, reg, "IND_MOV", "0", util::W("o bloco está vazio"));
         else if (lv.second == "0" && bloco == 'K' && !conta("K100"))
-            Problema("ind_mov", lv.first, reg, "IND_MOV", "0", util::W("bloco K com movimento sem K100"));
+            Problema("ind_mov", lv.first, reg, "IND_MOV", "0",
+                     util::W("bloco K com movimento sem K100"));
     }
-    if (const auto k = e_.indMov.find('K'); k != e_.indMov.end() && k->second.second == "0" && Depois(2023) && !conta("K010"))
-        Problema("k010_obrigatorio", k->second.first, "K001", "", "", util::W("bloco K com movimento sem K010"));
+    if (const auto k = e_.indMov.find('K');
+        k != e_.indMov.end() && k->second.second == "0" && Depois(2023) && !conta("K010"))
+        Problema("k010_obrigatorio", k->second.first, "K001", "", "",
+                 util::W("bloco K com movimento sem K010"));
     if (conta("1001") && !conta("1010"))
-        Problema("bloco1_1010", linhaDe("1001"), "1001", "", "", util::W("bloco 1 sem o registro 1010"));
+        Problema("bloco1_1010", linhaDe("1001"), "1001", "", "",
+                 util::W("bloco 1 sem o registro 1010"));
     if (conta("E001"))
         for (const std::string_view reg : {"E100", "E110"})
             if (!conta(reg))
-                Problema("e001_obrigatorios", linhaDe("E001"), "E001", "", "", Texto("bloco E sem {}", reg));
+                Problema("e001_obrigatorios", linhaDe("E001"), "E001", "", "",
+                         Texto("bloco E sem {}", reg));
     for (const auto& [linha, reg] : semFilho_)
         for (const auto& [pai, filho] : kExigemFilho)
-            if (pai == reg) Problema("filho_ausente", linha, reg, "", "", Texto("{} sem {}", reg, filho));
+            if (pai == reg)
+                Problema("filho_ausente", linha, reg, "", "", Texto("{} sem {}", reg, filho));
     const int64_t l0 = linhaDe("0000");
     if (indAtiv_ == "0") {
         if (!conta("E500"))
-            Problema("ind_ativ", l0, "0000", "IND_ATIV", "0", util::W("industrial (IND_ATIV 0) sem apuração do IPI (E500)"));
+            Problema("ind_ativ", l0, "0000", "IND_ATIV", "0",
+                     util::W("industrial (IND_ATIV 0) sem apuração do IPI (E500)"));
         if (!conta("0002") && codVer >= 14)
-            Problema("ind_ativ", l0, "0000", "IND_ATIV", "0", util::W("industrial (IND_ATIV 0) sem o registro 0002"));
+            Problema("ind_ativ", l0, "0000", "IND_ATIV", "0",
+                     util::W("industrial (IND_ATIV 0) sem o registro 0002"));
     } else if (indAtiv_ == "1" && conta("E500")) {
-        Problema("ind_ativ", linhaDe("E500"), "E500", "", "", util::W("apuração do IPI com IND_ATIV 1 no 0000"));
+        Problema("ind_ativ", linhaDe("E500"), "E500", "", "",
+                 util::W("apuração do IPI com IND_ATIV 1 no 0000"));
     }
     if ((stTotal_ > 0 || stAjuste_) && !conta("E200"))
-        Problema("e200_obrigatorio", linhaSt_, "", "", "", util::W("ICMS ST nos documentos sem apuração do ST (E200)"));
+        Problema("e200_obrigatorio", linhaSt_, "", "", "",
+                 util::W("ICMS ST nos documentos sem apuração do ST (E200)"));
     for (const auto& [uf, linha] : difalUfs_)
         if ((uf.empty() && e300Ufs_.empty()) || (!uf.empty() && !e300Ufs_.count(uf)))
             Problema("e300_obrigatorio", linha, "C101", "", uf,
                      Texto("DIFAL/FCP para {} sem apuração do DIFAL (E300) dessa UF",
-                                         uf.empty() ? "UF desconhecida" : uf));
+                           uf.empty() ? "UF desconhecida" : uf));
     if (quebradas_) return;
     for (const auto& [mestre, codigos] : e_.mestres) {
         const auto antecipados = e_.usosAntecipados.find(mestre);
         for (const auto& [codigo, m] : codigos)
-            if (!m.usado && (antecipados == e_.usosAntecipados.end() || !antecipados->second.count(codigo)))
-                Problema("mestre_sem_uso", m.linha, mestre, "", codigo, util::W("código não usado por nenhum outro registro"));
+            if (!m.usado &&
+                (antecipados == e_.usosAntecipados.end() || !antecipados->second.count(codigo)))
+                Problema("mestre_sem_uso", m.linha, mestre, "", codigo,
+                         util::W("código não usado por nenhum outro registro"));
     }
 }
 

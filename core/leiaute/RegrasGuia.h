@@ -38,15 +38,16 @@ private:
         std::unique_ptr<Grupo> grupo;
     };
 
-    void Problema(std::string_view tipo, int64_t linha, std::string_view reg, std::string_view campo,
-                  std::string_view valor, std::string regra, std::string documento = {});
+    void Problema(std::string_view tipo, int64_t linha, std::string_view reg,
+                  std::string_view campo, std::string_view valor, std::string regra,
+                  std::string documento = {});
     bool Depois(int ano, int mes = 1, int dia = 1) const;
     std::pair<int, std::string> Datado(std::string_view origem);
     void Fechar(Aberto& a);
     void Identificacoes(const Especie& e, int64_t i, std::string_view reg, const Campos& p);
     void ChaveConfere(int64_t i, std::string_view reg, std::string_view chave, std::string_view mod,
-                      std::string_view ser, std::string_view num, std::string_view emit, std::string_view nome,
-                      const std::string& rotulo);
+                      std::string_view ser, std::string_view num, std::string_view emit,
+                      std::string_view nome, const std::string& rotulo);
 
     void R0000(int64_t i, const Campos& p);
     void R0150(int64_t i, const Campos& p);
@@ -56,7 +57,8 @@ private:
     void FecharDocumento(Documento& d);
     void RItem(int64_t i, const Campos& p);
     void RAnalitico(int64_t i, const Campos& p, std::string_view reg);
-    void Apuracao(std::string_view reg, std::string_view origem, std::string_view cfop, int64_t icms);
+    void Apuracao(std::string_view reg, std::string_view origem, std::string_view cfop,
+                  int64_t icms);
     void RAjuste(const Campos& p, std::string_view reg);
     void RDifal(int64_t i, const Campos& p);
     void RGrupo(int64_t i, const Campos& p, std::string_view reg);
@@ -66,7 +68,8 @@ private:
     void RH010(int64_t i, const Campos& p);
     void FecharH005(Grupo& g);
     void CfopDirecao(int64_t i, std::string_view reg, std::string_view cfop, const Documento& d);
-    void ValoresCst(int64_t i, std::string_view reg, const Campos& p, const Especie& e, const Documento& d);
+    void ValoresCst(int64_t i, std::string_view reg, const Campos& p, const Especie& e,
+                    const Documento& d);
     Grupo* Topo(std::string_view reg);
 
     Verificador::Estado& e_;
@@ -83,7 +86,8 @@ private:
     };
     MapaTexto<Item> itens_;
     MapaTexto<std::string> ufParticipante_;
-    MapaTexto<std::optional<std::pair<int, std::string>>> origens_;  // data e COD_SIT do documento aberto
+    MapaTexto<std::optional<std::pair<int, std::string>>>
+        origens_;  // data e COD_SIT do documento aberto
     bool semData_ = false;
     std::map<int, int64_t> debitos_, creditos_, ajDebitos_, ajCreditos_, deducoes_;
     int64_t creditosExt_ = 0, ajCreditosExt_ = 0, deducoesExt_ = 0;
@@ -95,8 +99,8 @@ private:
     std::set<std::string> e300Ufs_;
     int64_t quebradas_ = 0;
     MapaTexto<int64_t> primeiraLinha_;
-    std::map<std::string, int64_t> paiAberto_;     // E100/E200/E300/E500 → linha do aberto
-    std::map<int64_t, std::string> semFilho_;      // linha → registro, até vir o filho
+    std::map<std::string, int64_t> paiAberto_;  // E100/E200/E300/E500 → linha do aberto
+    std::map<int64_t, std::string> semFilho_;   // linha → registro, até vir o filho
 };
 
 }  // namespace leiaute::interno

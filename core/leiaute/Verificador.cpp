@@ -84,21 +84,25 @@ static int Modulo11(std::string_view s, int pesoMaximo) {
 
 static bool Digito(char c) { return c >= '0' && c <= '9'; }
 static bool Alfanumerico(char c) { return Digito(c) || (c >= 'A' && c <= 'Z'); }
-static bool Repetido(std::string_view v) { return v.find_first_not_of(v[0]) == std::string_view::npos; }
+static bool Repetido(std::string_view v) {
+    return v.find_first_not_of(v[0]) == std::string_view::npos;
+}
 
 // O CNPJ alfanumérico (a partir de julho de 2026) entra também: cada caractere vale o código - 48.
 bool CnpjValido(std::string_view v) {
     if (v.size() != 14 || Repetido(v)) return false;
     for (size_t k = 0; k < 14; ++k)
         if (k < 12 ? !Alfanumerico(v[k]) : !Digito(v[k])) return false;
-    return Modulo11(v.substr(0, 12), 9) == v[12] - '0' && Modulo11(v.substr(0, 13), 9) == v[13] - '0';
+    return Modulo11(v.substr(0, 12), 9) == v[12] - '0' &&
+           Modulo11(v.substr(0, 13), 9) == v[13] - '0';
 }
 
 bool CpfValido(std::string_view v) {
     if (v.size() != 11 || Repetido(v)) return false;
     for (const char c : v)
         if (!Digito(c)) return false;
-    return Modulo11(v.substr(0, 9), 99) == v[9] - '0' && Modulo11(v.substr(0, 10), 99) == v[10] - '0';
+    return Modulo11(v.substr(0, 9), 99) == v[9] - '0' &&
+           Modulo11(v.substr(0, 10), 99) == v[10] - '0';
 }
 
 bool ChaveValida(std::string_view v) {
@@ -125,17 +129,23 @@ struct Ref {
     std::string_view registro, campo, mestre;
 };
 constexpr Ref kReferencias[] = {
-    {"C100", "COD_PART", "0150"},     {"C113", "COD_PART", "0150"},      {"C160", "COD_PART", "0150"},
-    {"C500", "COD_PART", "0150"},     {"D100", "COD_PART", "0150"},      {"D500", "COD_PART", "0150"},
-    {"H010", "COD_PART", "0150"},     {"K200", "COD_PART", "0150"},      {"K280", "COD_PART", "0150"},
-    {"E313", "COD_PART", "0150"},     {"1601", "COD_PART_IP", "0150"},   {"1601", "COD_PART_IT", "0150"},
-    {"C170", "COD_ITEM", "0200"},     {"H010", "COD_ITEM", "0200"},      {"K200", "COD_ITEM", "0200"},
-    {"K220", "COD_ITEM_ORI", "0200"}, {"K220", "COD_ITEM_DEST", "0200"}, {"K230", "COD_ITEM", "0200"},
-    {"K235", "COD_ITEM", "0200"},     {"K210", "COD_ITEM_ORI", "0200"},  {"K215", "COD_ITEM_DEST", "0200"},
-    {"K280", "COD_ITEM", "0200"},     {"1400", "COD_ITEM_IPM", "0200"},  {"0210", "COD_ITEM_COMP", "0200"},
-    {"C197", "COD_ITEM", "0200"},     {"C170", "UNID", "0190"},          {"0200", "UNID_INV", "0190"},
-    {"0220", "UNID_CONV", "0190"},    {"H010", "UNID", "0190"},          {"C170", "COD_NAT", "0400"},
-    {"C110", "COD_INF", "0450"},      {"C195", "COD_OBS", "0460"},       {"D195", "COD_OBS", "0460"},
+    {"C100", "COD_PART", "0150"},      {"C113", "COD_PART", "0150"},
+    {"C160", "COD_PART", "0150"},      {"C500", "COD_PART", "0150"},
+    {"D100", "COD_PART", "0150"},      {"D500", "COD_PART", "0150"},
+    {"H010", "COD_PART", "0150"},      {"K200", "COD_PART", "0150"},
+    {"K280", "COD_PART", "0150"},      {"E313", "COD_PART", "0150"},
+    {"1601", "COD_PART_IP", "0150"},   {"1601", "COD_PART_IT", "0150"},
+    {"C170", "COD_ITEM", "0200"},      {"H010", "COD_ITEM", "0200"},
+    {"K200", "COD_ITEM", "0200"},      {"K220", "COD_ITEM_ORI", "0200"},
+    {"K220", "COD_ITEM_DEST", "0200"}, {"K230", "COD_ITEM", "0200"},
+    {"K235", "COD_ITEM", "0200"},      {"K210", "COD_ITEM_ORI", "0200"},
+    {"K215", "COD_ITEM_DEST", "0200"}, {"K280", "COD_ITEM", "0200"},
+    {"1400", "COD_ITEM_IPM", "0200"},  {"0210", "COD_ITEM_COMP", "0200"},
+    {"C197", "COD_ITEM", "0200"},      {"C170", "UNID", "0190"},
+    {"0200", "UNID_INV", "0190"},      {"0220", "UNID_CONV", "0190"},
+    {"H010", "UNID", "0190"},          {"C170", "COD_NAT", "0400"},
+    {"C110", "COD_INF", "0450"},       {"C195", "COD_OBS", "0460"},
+    {"D195", "COD_OBS", "0460"},
 };
 
 bool Comeca(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
@@ -166,9 +176,11 @@ std::unique_ptr<Especie> MontarEspecie(const Registro& r, int codVer) {
         const Campo& c = *e->campos[k];
         e->posicao.emplace(c.nome, k);
         for (const Ref& ref : kReferencias)
-            if (ref.registro == r.codigo && ref.campo == c.nome) e->referencias.emplace_back(k, ref.mestre);
+            if (ref.registro == r.codigo && ref.campo == c.nome)
+                e->referencias.emplace_back(k, ref.mestre);
         const std::string_view m = CadastroUsado(c.nome);
-        if (!m.empty() && m != r.codigo && !(r.codigo[0] == '0' && m == "0150")) e->usos.emplace_back(k, m);
+        if (!m.empty() && m != r.codigo && !(r.codigo[0] == '0' && m == "0150"))
+            e->usos.emplace_back(k, m);
         if (const char t = Identificacao(c.nome)) e->documentos.emplace_back(k, t);
         if (Comeca(c.nome, "CH") && c.tamanho == 44 && c.tamanhoFixo) e->chaves.push_back(k);
     }
@@ -220,12 +232,13 @@ std::string Documento(std::string_view reg, const Especie& e, const Campos& p) {
 
 }  // namespace
 
-Verificador::Estado::Estado(const Leiaute& l) : leiaute(l), regras(std::make_unique<interno::Regras>(*this)) {}
+Verificador::Estado::Estado(const Leiaute& l)
+    : leiaute(l), regras(std::make_unique<interno::Regras>(*this)) {}
 Verificador::Estado::~Estado() = default;
 
 void Verificador::Estado::Problema(std::string_view tipo, int64_t linha, std::string_view registro,
-                                   std::string_view campo, std::string_view valor, std::string regra,
-                                   std::string doc) {
+                                   std::string_view campo, std::string_view valor,
+                                   std::string regra, std::string doc) {
     leiaute::Problema p;
     p.linha = linha;
     p.registro = registro;
@@ -276,7 +289,8 @@ void Verificador::Estado::Processar(std::string_view linha) {
     ultima9999 = Comeca(linha, "|9999|");
     if (ultima9999) fim = true;
     if (linha.size() < 6 || linha.front() != '|' || linha.back() != '|') {
-        Problema("delimitadores", fisica, "", "", linha.substr(0, 40), util::W("a linha deve começar e terminar com \"|\""));
+        Problema("delimitadores", fisica, "", "", linha.substr(0, 40),
+                 util::W("a linha deve começar e terminar com \"|\""));
         regras->Quebrada();
         return;
     }
@@ -292,12 +306,14 @@ void Verificador::Estado::Processar(std::string_view linha) {
             regras->codVer = codVer;
             especies.clear();
         } else if (fisica == 1) {
-            Problema("primeira_linha", 1, reg, "", "", util::W("a primeira linha deve ser o registro 0000"));
+            Problema("primeira_linha", 1, reg, "", "",
+                     util::W("a primeira linha deve ser o registro 0000"));
         }
     }
     const Especie* e = EspecieDe(reg);
     if (!e) {
-        Problema("registro_inexistente", fisica, reg, "", "", util::W("registro que não existe no leiaute"));
+        Problema("registro_inexistente", fisica, reg, "", "",
+                 util::W("registro que não existe no leiaute"));
         return;
     }
     const Registro& r = *e->registro;
@@ -322,11 +338,12 @@ void Verificador::Estado::Processar(std::string_view linha) {
         if (!r.pai.empty() && (pilha.empty() || pilha.back().codigo != r.pai))
             Problema("hierarquia", fisica, reg, "", "",
                      interno::Texto("o registro deve vir sob um {} (aberto: {})", r.pai,
-                                         pilha.empty() ? "nenhum" : pilha.back().codigo));
+                                    pilha.empty() ? "nenhum" : pilha.back().codigo));
         if (r.umPorPai) {
             std::vector<std::string>& vistos = pilha.empty() ? unicosSemPai : pilha.back().unicos;
             if (std::find(vistos.begin(), vistos.end(), reg) != vistos.end())
-                Problema("ocorrencia", fisica, reg, "", "", util::W("registro repetido sob o mesmo pai (ocorrência 1:1)"));
+                Problema("ocorrencia", fisica, reg, "", "",
+                         util::W("registro repetido sob o mesmo pai (ocorrência 1:1)"));
             else
                 vistos.emplace_back(reg);
         }
@@ -335,15 +352,18 @@ void Verificador::Estado::Processar(std::string_view linha) {
     }
     if (p.size() != e->campos.size()) {
         Problema("qtd_campos", fisica, reg, "", "",
-                 interno::Texto("{} campos; o leiaute {:03d} tem {}", p.size(), codVer, e->campos.size()));
+                 interno::Texto("{} campos; o leiaute {:03d} tem {}", p.size(), codVer,
+                                e->campos.size()));
         regras->Quebrada();
         return;
     }
     ConferirCampos(*e, p);
-    if (reg.size() == 4 && reg.substr(1) == "001" && p.size() == 2) indMov[bloco] = {fisica, std::string(p[1])};
+    if (reg.size() == 4 && reg.substr(1) == "001" && p.size() == 2)
+        indMov[bloco] = {fisica, std::string(p[1])};
     if (reg == "9900" && p.size() == 3) {
         if (!n9900.emplace(std::string(p[1]), std::string(p[2])).second) {
-            Problema("9900", fisica, reg, "REG_BLC", p[1], util::W("segundo 9900 para o mesmo registro"));
+            Problema("9900", fisica, reg, "REG_BLC", p[1],
+                     util::W("segundo 9900 para o mesmo registro"));
             n9900[std::string(p[1])] = p[2];
         }
     } else if (reg.size() == 4 && reg.substr(1) == "990" && reg != "9990" && p.size() == 2) {
@@ -367,22 +387,27 @@ void Verificador::Estado::ConferirCampos(const Especie& e, const interno::Campos
         const std::string_view v = p[k];
         if (v.empty()) {
             if (c.obrigatorio && !reduzido && !(consumidor && c.nome == "COD_PART"))
-                Problema("obrigatorio", fisica, reg, c.nome, v, util::W("campo obrigatório em branco"));
+                Problema("obrigatorio", fisica, reg, c.nome, v,
+                         util::W("campo obrigatório em branco"));
             continue;
         }
         if (c.tipo == 'D') {
-            if (!interno::DataNumero(v)) Problema("data", fisica, reg, c.nome, v, util::W("data inválida (ddmmaaaa)"));
+            if (!interno::DataNumero(v))
+                Problema("data", fisica, reg, c.nome, v, util::W("data inválida (ddmmaaaa)"));
             continue;
         }
         if (c.tipo == 'N') {
             if (c.decimais) {
                 if (!NumeroDecimal(v)) {
-                    Problema("numero", fisica, reg, c.nome, v, util::W("número inválido (vírgula decimal)"));
+                    Problema("numero", fisica, reg, c.nome, v,
+                             util::W("número inválido (vírgula decimal)"));
                     continue;
                 }
                 const size_t virgula = v.find(',');
-                if (virgula != std::string_view::npos && v.size() - virgula - 1 > static_cast<size_t>(c.decimais))
-                    Problema("decimais", fisica, reg, c.nome, v, interno::Texto("mais de {} casas decimais", c.decimais));
+                if (virgula != std::string_view::npos &&
+                    v.size() - virgula - 1 > static_cast<size_t>(c.decimais))
+                    Problema("decimais", fisica, reg, c.nome, v,
+                             interno::Texto("mais de {} casas decimais", c.decimais));
                 std::string_view inteiro = v.substr(0, virgula);
                 if (!inteiro.empty() && inteiro[0] == '-') inteiro.remove_prefix(1);
                 if (c.tamanho && inteiro.size() > static_cast<size_t>(c.tamanho))
@@ -397,28 +422,32 @@ void Verificador::Estado::ConferirCampos(const Especie& e, const interno::Campos
         }
         if (c.tamanho) {
             if (c.tamanhoFixo && v.size() != static_cast<size_t>(c.tamanho))
-                Problema("tamanho_fixo", fisica, reg, c.nome, v, interno::Texto("deve ter {} caracteres", c.tamanho));
+                Problema("tamanho_fixo", fisica, reg, c.nome, v,
+                         interno::Texto("deve ter {} caracteres", c.tamanho));
             else if (v.size() > static_cast<size_t>(c.tamanho))
                 Problema("tamanho_max", fisica, reg, c.nome, v,
                          interno::Texto("{} caracteres, o máximo é {}", v.size(), c.tamanho));
         }
-        if (!c.valores.empty() && std::find(c.valores.begin(), c.valores.end(), v) == c.valores.end()) {
+        if (!c.valores.empty() &&
+            std::find(c.valores.begin(), c.valores.end(), v) == c.valores.end()) {
             std::string lista;
             for (const std::string& x : c.valores) lista += (lista.empty() ? "" : ", ") + x;
-            Problema("valores_validos", fisica, reg, c.nome, v, interno::Texto("valor fora da lista ({})", lista));
+            Problema("valores_validos", fisica, reg, c.nome, v,
+                     interno::Texto("valor fora da lista ({})", lista));
         }
     }
     if (std::find(std::begin(kMestres), std::end(kMestres), reg) != std::end(kMestres)) {
         auto& m = mestres[std::string(reg)];
         if (!m.emplace(std::string(p[1]), Mestre{fisica}).second)
-            Problema("mestre_duplicado", fisica, reg, e.campos[1]->nome, p[1], util::W("código já informado antes"));
+            Problema("mestre_duplicado", fisica, reg, e.campos[1]->nome, p[1],
+                     util::W("código já informado antes"));
     }
     for (const auto& [k, mestre] : e.referencias) {
         if (p[k].empty()) continue;
         const auto it = mestres.find(mestre);
         if (it == mestres.end() || !it->second.count(p[k]))
-            referenciasPendentes.push_back(
-                {fisica, std::string(reg), e.campos[k]->nome, std::string(p[k]), mestre, documento});
+            referenciasPendentes.push_back({fisica, std::string(reg), e.campos[k]->nome,
+                                            std::string(p[k]), mestre, documento});
     }
     for (const auto& [k, mestre] : e.usos) {
         if (p[k].empty()) continue;
@@ -440,7 +469,8 @@ void Verificador::Estado::Concluir() {
         const auto it = mestres.find(r.mestre);
         if (it == mestres.end() || !it->second.count(r.valor))
             Problema("referencia", r.linha, r.registro, r.campo, r.valor,
-                     interno::Texto("código sem o registro {} correspondente", r.mestre), r.documento);
+                     interno::Texto("código sem o registro {} correspondente", r.mestre),
+                     r.documento);
     }
     for (const auto& [bloco, lv] : n990) {
         const std::string esperado = std::to_string(linhasBloco[static_cast<unsigned char>(bloco)]);
@@ -454,7 +484,8 @@ void Verificador::Estado::Concluir() {
     if (codVer == 0 || codVer >= 13) necessarios += 'B';
     for (const char b : necessarios)
         if (!linhasBloco[static_cast<unsigned char>(b)])
-            Problema("bloco_ausente", 0, "", "", std::string(1, b), interno::Texto("o bloco {} não está no arquivo", b));
+            Problema("bloco_ausente", 0, "", "", std::string(1, b),
+                     interno::Texto("o bloco {} não está no arquivo", b));
     std::string blocos;
     for (const auto& [reg, n] : contagem)
         if (!reg.empty() && blocos.find(reg[0]) == std::string::npos) blocos += reg[0];
@@ -463,9 +494,11 @@ void Verificador::Estado::Concluir() {
         if (b == '9') continue;
         const std::string s(1, b);
         if (!contagem.count(s + "001"))
-            Problema("abertura_bloco", 0, s + "001", "", "", interno::Texto("o bloco {} não tem o {}001", b, b));
+            Problema("abertura_bloco", 0, s + "001", "", "",
+                     interno::Texto("o bloco {} não tem o {}001", b, b));
         if (!contagem.count(s + "990"))
-            Problema("encerramento_bloco", 0, s + "990", "", "", interno::Texto("o bloco {} não tem o {}990", b, b));
+            Problema("encerramento_bloco", 0, s + "990", "", "",
+                     interno::Texto("o bloco {} não tem o {}990", b, b));
     }
     std::vector<std::pair<std::string, int64_t>> codigos(contagem.begin(), contagem.end());
     std::sort(codigos.begin(), codigos.end());
@@ -473,22 +506,28 @@ void Verificador::Estado::Concluir() {
         const auto it = n9900.find(reg);
         if (it == n9900.end() || it->second != std::to_string(n))
             Problema("9900", 0, "9900", "REG_BLC", reg,
-                     interno::Texto("{} linhas {}, o 9900 diz {}", n, reg, it == n9900.end() ? "nada" : it->second));
+                     interno::Texto("{} linhas {}, o 9900 diz {}", n, reg,
+                                    it == n9900.end() ? "nada" : it->second));
     }
     for (const auto& [reg, n] : n9900)
         if (!contagem.count(reg))
-            Problema("9900", 0, "9900", "REG_BLC", reg, util::W("o 9900 cita um registro que não está no arquivo"));
+            Problema("9900", 0, "9900", "REG_BLC", reg,
+                     util::W("o 9900 cita um registro que não está no arquivo"));
     const std::string linhas9 = std::to_string(linhasBloco[static_cast<unsigned char>('9')]);
     if (tem9990 && n9990 != linhas9)
-        Problema("9990", 0, "9990", "QTD_LIN_9", n9990, interno::Texto("o bloco 9 tem {} linhas", linhas9));
+        Problema("9990", 0, "9990", "QTD_LIN_9", n9990,
+                 interno::Texto("o bloco 9 tem {} linhas", linhas9));
     if (!tem9999)
         Problema("9999", 0, "9999", "", "", util::W("o arquivo não tem o 9999"));
     else if (n9999 != std::to_string(lidas))
-        Problema("9999", 0, "9999", "QTD_LIN", n9999, interno::Texto("o arquivo tem {} linhas", lidas));
-    if (lidas && !ultima9999) Problema("9999", 0, "9999", "", "", util::W("a última linha não é o 9999"));
+        Problema("9999", 0, "9999", "QTD_LIN", n9999,
+                 interno::Texto("o arquivo tem {} linhas", lidas));
+    if (lidas && !ultima9999)
+        Problema("9999", 0, "9999", "", "", util::W("a última linha não é o 9999"));
     if (contagem.size()) regras->Fim();
-    std::stable_sort(problemas.begin(), problemas.end(),
-                     [](const leiaute::Problema& a, const leiaute::Problema& b) { return a.linha < b.linha; });
+    std::stable_sort(
+        problemas.begin(), problemas.end(),
+        [](const leiaute::Problema& a, const leiaute::Problema& b) { return a.linha < b.linha; });
 }
 
 Verificador::Verificador(const Leiaute& l) : e_(std::make_unique<Estado>(l)) {}
@@ -500,7 +539,8 @@ void Verificador::UltimaSemFim(std::string_view linha) {
     const bool depoisDo9999 = e_->fim;
     e_->Processar(linha);
     if (!depoisDo9999)
-        e_->Problema("fim_linha", e_->fisica, "", "", "", util::W("a última linha não termina com quebra de linha"));
+        e_->Problema("fim_linha", e_->fisica, "", "", "",
+                     util::W("a última linha não termina com quebra de linha"));
 }
 
 std::vector<Problema> Verificador::Concluir() {
@@ -510,7 +550,9 @@ std::vector<Problema> Verificador::Concluir() {
 
 std::string Descrever(const Problema& p) {
     std::string assunto = p.registro;
-    auto juntar = [&](const std::string& parte) { assunto += (assunto.empty() ? "" : " ") + parte; };
+    auto juntar = [&](const std::string& parte) {
+        assunto += (assunto.empty() ? "" : " ") + parte;
+    };
     if (!p.campo.empty())
         juntar(p.valor.empty() ? p.campo : p.campo + "=\"" + p.valor + "\"");
     else if (!p.valor.empty())
@@ -524,7 +566,9 @@ std::string Descrever(const Problema& p) {
 
 std::vector<Problema> VerificarArquivo(const std::filesystem::path& arquivo) {
     std::FILE* f = std::fopen(arquivo.c_str(), "rb");
-    if (!f) throw ArquivoIlegivel(interno::Texto("Não foi possível ler o arquivo {}: {}", arquivo.string(), std::strerror(errno)));
+    if (!f)
+        throw ArquivoIlegivel(interno::Texto("Não foi possível ler o arquivo {}: {}",
+                                             arquivo.string(), std::strerror(errno)));
     Verificador v;
     std::vector<char> bloco(1 << 20);
     std::string resto;
@@ -532,7 +576,8 @@ std::vector<Problema> VerificarArquivo(const std::filesystem::path& arquivo) {
     while ((n = std::fread(bloco.data(), 1, bloco.size(), f)) > 0) {
         std::string_view dados(bloco.data(), n);
         size_t inicio = 0;
-        for (size_t fim; (fim = dados.find('\n', inicio)) != std::string_view::npos; inicio = fim + 1) {
+        for (size_t fim; (fim = dados.find('\n', inicio)) != std::string_view::npos;
+             inicio = fim + 1) {
             if (resto.empty()) {
                 v.Linha(dados.substr(inicio, fim - inicio));
             } else {

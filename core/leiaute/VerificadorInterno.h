@@ -1,6 +1,8 @@
 #pragma once
 // Estado interno da conferência, partilhado entre a parte do leiaute (Verificador.cpp) e as
 // regras entre campos do validador da Receita (RegrasGuia.cpp).
+#include <fmt/format.h>
+
 #include <array>
 #include <map>
 #include <string>
@@ -8,8 +10,6 @@
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
-
-#include <fmt/format.h>
 
 #include "core/leiaute/Verificador.h"
 #include "util/Texto1252.h"
@@ -50,11 +50,12 @@ struct Especie {
     const Registro* registro = nullptr;
     std::vector<const Campo*> campos;
     std::vector<std::pair<size_t, std::string>> referencias;  // posição → cadastro (0150, 0200...)
-    std::vector<std::pair<size_t, std::string>> usos;         // posição → cadastro que o campo usa
-    std::vector<std::pair<size_t, char>> documentos;          // posição → 'j' CNPJ, 'f' CPF, 'a' um dos dois
-    std::vector<size_t> chaves;                                // chaves de acesso de 44 posições
-    std::map<std::string, size_t, std::less<>> posicao;        // nome → posição na linha (REG = 0)
-    size_t Pos(std::string_view nome) const;                   // npos quando não existe
+    std::vector<std::pair<size_t, std::string>> usos;  // posição → cadastro que o campo usa
+    std::vector<std::pair<size_t, char>>
+        documentos;              // posição → 'j' CNPJ, 'f' CPF, 'a' um dos dois
+    std::vector<size_t> chaves;  // chaves de acesso de 44 posições
+    std::map<std::string, size_t, std::less<>> posicao;  // nome → posição na linha (REG = 0)
+    size_t Pos(std::string_view nome) const;             // npos quando não existe
 };
 
 class Regras;
@@ -68,8 +69,9 @@ struct Verificador::Estado {
     ~Estado();
 
     // Acrescenta um problema; 'documento' vazio usa o documento aberto na linha corrente.
-    void Problema(std::string_view tipo, int64_t linha, std::string_view registro, std::string_view campo,
-                  std::string_view valor, std::string regra, std::string documento = {});
+    void Problema(std::string_view tipo, int64_t linha, std::string_view registro,
+                  std::string_view campo, std::string_view valor, std::string regra,
+                  std::string documento = {});
     const interno::Especie* EspecieDe(std::string_view codigo);
     void Processar(std::string_view linha);
     void ConferirCampos(const interno::Especie& e, const interno::Campos& p);
@@ -79,12 +81,12 @@ struct Verificador::Estado {
     std::vector<leiaute::Problema> problemas;
     std::unique_ptr<interno::Regras> regras;
 
-    int64_t fisica = 0;      // número da linha no arquivo
-    int64_t lidas = 0;       // linhas com conteúdo até o 9999
-    bool fim = false;        // o 9999 já passou
+    int64_t fisica = 0;  // número da linha no arquivo
+    int64_t lidas = 0;   // linhas com conteúdo até o 9999
+    bool fim = false;    // o 9999 já passou
     bool ultima9999 = false;
     bool codificacao = false;
-    int codVer = 0;          // 0: ainda sem 0000
+    int codVer = 0;  // 0: ainda sem 0000
     int64_t linhaAtual = 0;
     std::string documento;   // documento aberto ("NF saída num. 123")
     interno::Campos campos;  // os campos da linha corrente

@@ -49,9 +49,15 @@ protected:
 
 teste::PastaTemporaria* EfdTest::instalacao = nullptr;
 
+// Os blocos D, H, K e 1 ainda não são gerados: a conferência do arquivo aponta a falta deles, e o
+// arquivo escrito com a lista de erros não vazia sai com 3.
+constexpr int kGeradoComProblemas = 3;
+
 TEST_F(EfdTest, GeraOArquivoEDizOndeEstaEQuantasLinhas) {
     const Resultado r = Efd("gerar " + Pasta() + " --filial 1 --periodo 03/2024 " + Saida());
-    EXPECT_EQ(r.saida, 0) << r.texto;
+    EXPECT_EQ(r.saida, kGeradoComProblemas) << r.texto;
+    EXPECT_NE(r.texto.find("Problemas do arquivo gerado"), std::string::npos) << r.texto;
+    EXPECT_NE(r.texto.find("Reg.: -Arquivo: \"K\": o bloco K não está no arquivo"), std::string::npos) << r.texto;
     const fs::path arquivo = saida.caminho() / "SPED_EFD_2024_03.TXT";
     EXPECT_NE(r.texto.find("Arquivo gerado: " + arquivo.string() + " ("), std::string::npos) << r.texto;
     ASSERT_TRUE(fs::exists(arquivo));
@@ -93,7 +99,7 @@ TEST_F(EfdTest, CodigosDeSaidaDosErros) {
 
 TEST_F(EfdTest, FevereiroComSimGera) {
     const Resultado r = Efd("gerar " + Pasta() + " --filial 1 --periodo 02/2024 --sim " + Saida());
-    EXPECT_EQ(r.saida, 0) << r.texto;
+    EXPECT_EQ(r.saida, kGeradoComProblemas) << r.texto;
 }
 
 TEST_F(EfdTest, FiliaisEParametros) {
@@ -124,10 +130,21 @@ TEST_F(EfdTest, ProblemasDeDadosSaemNoRelatorioAoLadoDoArquivo) {
         db::Banco banco = db::Banco::Conectar(p);
         banco.ExecutarScript("UPDATE FILIAL SET ID_CONTABILISTA_FI = 1 WHERE COD_FI = 1");
     }
-    EXPECT_EQ(r.saida, 0) << r.texto;
+    EXPECT_EQ(r.saida, kGeradoComProblemas) << r.texto;
     EXPECT_NE(r.texto.find("Reg.: 0100-Contabilista com código \"99\" não localizado."), std::string::npos) << r.texto;
     EXPECT_TRUE(fs::exists(saida.caminho() / "SPED_EFD_2024_03_ERROS.TXT"));
     EXPECT_TRUE(fs::exists(saida.caminho() / "SPED_EFD_2024_03_ERROS.PDF"));
+}
+
+TEST_F(EfdTest, ValidarConfereQualquerArquivo) {
+    ASSERT_EQ(Efd("gerar " + Pasta() + " --filial 1 --periodo 03/2024 " + Saida()).saida, kGeradoComProblemas);
+    const fs::path arquivo = saida.caminho() / "SPED_EFD_2024_03.TXT";
+    Resultado r = Efd("validar " + arquivo.string());
+    EXPECT_EQ(r.saida, 1) << r.texto;
+    EXPECT_NE(r.texto.find("arquivo: \"D\": o bloco D não está no arquivo\n"), std::string::npos) << r.texto;
+    r = Efd("validar " + arquivo.string() + " /nao/existe.txt");
+    EXPECT_EQ(r.saida, 2) << r.texto;
+    EXPECT_NE(r.texto.find("/nao/existe.txt"), std::string::npos) << r.texto;
 }
 
 }  // namespace

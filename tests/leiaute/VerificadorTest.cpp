@@ -1,5 +1,6 @@
 // A conferência contra o leiaute: um arquivo mínimo limpo e cópias dele com um problema de cada
 // tipo, montadas aqui mesmo (fechamentos e bloco 9 recontados, salvo nos casos das contagens).
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,8 +8,6 @@
 #include <functional>
 #include <map>
 #include <set>
-
-#include <fmt/format.h>
 
 #include "core/leiaute/Verificador.h"
 #include "tests/support/BancoTeste.h"
@@ -33,15 +32,18 @@ std::string Chave(int numero) {
 
 Linhas Corpo() {
     return {
-        "|0000|020|0|01012026|31012026|INDUSTRIA TESTE LTDA|17432896000180||MG|1862491370083|3118601|||A|1|",
+        "|0000|020|0|01012026|31012026|INDUSTRIA TESTE "
+        "LTDA|17432896000180||MG|1862491370083|3118601|||A|1|",
         "|0001|0|",
-        "|0150|P1|CONSTRUTORA HORIZONTE LTDA|01058|21483916000110|||3106200||RUA DOS GUAJAJARAS|1470||CENTRO|",
+        "|0150|P1|CONSTRUTORA HORIZONTE LTDA|01058|21483916000110|||3106200||RUA DOS "
+        "GUAJAJARAS|1470||CENTRO|",
         "|0190|UN|UNIDADE|",
         "|0200|I1|TRELICA METALICA|||UN|04|73089010||||||",
         "|B001|1|",
         "|C001|0|",
         "|C100|1|0|P1|55|00|001|123|" + Chave(123) +
-            "|15012026|15012026|100,00|0|0,00|0,00|100,00|0|0,00|0,00|0,00|100,00|18,00|0,00|0,00|0,00|0,00|0,00|0,00|0,00|",
+            "|15012026|15012026|100,00|0|0,00|0,00|100,00|0|0,00|0,00|0,00|100,00|18,00|0,00|0,00|"
+            "0,00|0,00|0,00|0,00|0,00|",
         "|C190|000|5101|18,00|100,00|100,00|18,00|0,00|0,00|0,00|0,00||",
         "|D001|1|",
         "|E001|0|",
@@ -78,7 +80,9 @@ Linhas Montar(const Linhas& corpo) {
     std::set<std::string> codigos{"9900", "9990", "9999"};
     for (const auto& [c, n] : porCodigo) codigos.insert(c);
     for (const std::string& c : codigos) {
-        const int n = c == "9900" ? static_cast<int>(codigos.size()) : (c == "9990" || c == "9999") ? 1 : porCodigo[c];
+        const int n = c == "9900"                    ? static_cast<int>(codigos.size())
+                      : (c == "9990" || c == "9999") ? 1
+                                                     : porCodigo[c];
         r.push_back(fmt::format("|9900|{}|{}|", c, n));
     }
     r.push_back(fmt::format("|9990|{}|", codigos.size() + 3));
@@ -130,8 +134,12 @@ TEST(Verificador, CadaProblemaNaSuaRegra) {
         std::function<Linhas()> arquivo;
         std::multiset<std::string> tipos;
     };
-    auto corpo = [](std::function<Linhas(Linhas)> mudar) { return [=] { return Montar(mudar(Corpo())); }; };
-    auto final = [](std::function<Linhas(Linhas)> mudar) { return [=] { return mudar(Montar(Corpo())); }; };
+    auto corpo = [](std::function<Linhas(Linhas)> mudar) {
+        return [=] { return Montar(mudar(Corpo())); };
+    };
+    auto final = [](std::function<Linhas(Linhas)> mudar) {
+        return [=] { return mudar(Montar(Corpo())); };
+    };
     auto trocaFinal = [](const std::string& de, const std::string& para) {
         return [=](Linhas f) {
             std::replace(f.begin(), f.end(), de, para);
@@ -139,14 +147,27 @@ TEST(Verificador, CadaProblemaNaSuaRegra) {
         };
     };
     const Caso kCasos[] = {
-        {"obrigatório em branco", corpo([](Linhas c) { return Troca(c, "0150", 3, ""); }), {"obrigatorio"}},
-        {"texto maior que o campo", corpo([](Linhas c) { return Troca(c, "0150", 12, std::string(61, 'X')); }),
+        {"obrigatório em branco",
+         corpo([](Linhas c) { return Troca(c, "0150", 3, ""); }),
+         {"obrigatorio"}},
+        {"texto maior que o campo",
+         corpo([](Linhas c) { return Troca(c, "0150", 12, std::string(61, 'X')); }),
          {"tamanho_max"}},
-        {"tamanho fixo", corpo([](Linhas c) { return Troca(c, "0000", 2, "20"); }), {"tamanho_fixo"}},
-        {"número com ponto", corpo([](Linhas c) { return Troca(c, "C100", 12, "100.00"); }), {"numero"}},
-        {"casas decimais demais", corpo([](Linhas c) { return Troca(c, "H010", 4, "2,0000001"); }), {"decimais"}},
-        {"data inexistente", corpo([](Linhas c) { return Troca(c, "C100", 10, "31022026"); }), {"data"}},
-        {"fora da lista", corpo([](Linhas c) { return Troca(c, "C100", 13, "7"); }), {"valores_validos"}},
+        {"tamanho fixo",
+         corpo([](Linhas c) { return Troca(c, "0000", 2, "20"); }),
+         {"tamanho_fixo"}},
+        {"número com ponto",
+         corpo([](Linhas c) { return Troca(c, "C100", 12, "100.00"); }),
+         {"numero"}},
+        {"casas decimais demais",
+         corpo([](Linhas c) { return Troca(c, "H010", 4, "2,0000001"); }),
+         {"decimais"}},
+        {"data inexistente",
+         corpo([](Linhas c) { return Troca(c, "C100", 10, "31022026"); }),
+         {"data"}},
+        {"fora da lista",
+         corpo([](Linhas c) { return Troca(c, "C100", 13, "7"); }),
+         {"valores_validos"}},
         {"registro inexistente",
          corpo([](Linhas c) {
              c.insert(c.begin() + 9, "|C999|X|");
@@ -173,7 +194,8 @@ TEST(Verificador, CadaProblemaNaSuaRegra) {
          }),
          {"ordem_blocos", "ordem_blocos"}},
         {"bloco ausente", corpo([](Linhas c) { return Sem(c, "G001"); }), {"bloco_ausente"}},
-        {"participante sem 0150", corpo([](Linhas c) { return Troca(c, "C100", 4, "P9"); }),
+        {"participante sem 0150",
+         corpo([](Linhas c) { return Troca(c, "C100", 4, "P9"); }),
          {"referencia", "mestre_sem_uso"}},
         {"código mestre repetido",
          corpo([](Linhas c) {
@@ -181,17 +203,29 @@ TEST(Verificador, CadaProblemaNaSuaRegra) {
              return c;
          }),
          {"mestre_duplicado"}},
-        {"C100 diferente dos C190", corpo([](Linhas c) { return Troca(c, "C100", 22, "17,00"); }), {"totais_c100"}},
-        {"H005 diferente dos H010", corpo([](Linhas c) { return Troca(c, "H005", 3, "40,00"); }), {"h005_total"}},
-        {"E110 com a conta errada", corpo([](Linhas c) { return Troca(c, "E110", 10, "19,00"); }),
+        {"C100 diferente dos C190",
+         corpo([](Linhas c) { return Troca(c, "C100", 22, "17,00"); }),
+         {"totais_c100"}},
+        {"H005 diferente dos H010",
+         corpo([](Linhas c) { return Troca(c, "H005", 3, "40,00"); }),
+         {"h005_total"}},
+        {"E110 com a conta errada",
+         corpo([](Linhas c) { return Troca(c, "E110", 10, "19,00"); }),
          {"e110_formula", "e110_formula", "e110_formula"}},
-        {"E116 diferente do ICMS a recolher", corpo([](Linhas c) { return Troca(c, "E116", 3, "17,00"); }),
+        {"E116 diferente do ICMS a recolher",
+         corpo([](Linhas c) { return Troca(c, "E116", 3, "17,00"); }),
          {"e116_soma"}},
-        {"CNPJ com dígito errado", corpo([](Linhas c) { return Troca(c, "0150", 5, "21483916000107"); }), {"cnpj"}},
+        {"CNPJ com dígito errado",
+         corpo([](Linhas c) { return Troca(c, "0150", 5, "21483916000107"); }),
+         {"cnpj"}},
         {"CPF com dígito errado",
-         corpo([](Linhas c) { return Troca(Troca(c, "0150", 5, ""), "0150", 6, "39053344704"); }), {"cpf"}},
-        {"chave com dígito errado", corpo([=](Linhas c) { return Troca(c, "C100", 9, dvErrado); }), {"chave_dv"}},
-        {"chave de outro número", corpo([](Linhas c) { return Troca(c, "C100", 9, Chave(124)); }),
+         corpo([](Linhas c) { return Troca(Troca(c, "0150", 5, ""), "0150", 6, "39053344704"); }),
+         {"cpf"}},
+        {"chave com dígito errado",
+         corpo([=](Linhas c) { return Troca(c, "C100", 9, dvErrado); }),
+         {"chave_dv"}},
+        {"chave de outro número",
+         corpo([](Linhas c) { return Troca(c, "C100", 9, Chave(124)); }),
          {"chave_documento"}},
         {"C990 errado", final(trocaFinal("|C990|4|", "|C990|5|")), {"contagem_bloco"}},
         {"9900 errado", final(trocaFinal("|9900|C100|1|", "|9900|C100|2|")), {"9900"}},
@@ -212,25 +246,30 @@ TEST(Verificador, ProblemaTrazLinhaRegistroCampoValorEDocumento) {
     const auto problemas = Conferir(Montar(Troca(Corpo(), "C100", 12, "100.00")));
     ASSERT_EQ(problemas.size(), 1u);
     EXPECT_EQ(problemas[0].linha, 10);
-    EXPECT_EQ(leiaute::Descrever(problemas[0]),
-              "linha 10: C100 VL_DOC=\"100.00\": n\xFAmero inv\xE1lido (v\xEDrgula decimal) (NF sa\xED"
-              "da num. 123)");
+    EXPECT_EQ(
+        leiaute::Descrever(problemas[0]),
+        "linha 10: C100 VL_DOC=\"100.00\": n\xFAmero inv\xE1lido (v\xEDrgula decimal) (NF sa\xED"
+        "da num. 123)");
 }
 
 // O arquivo em disco: só LF, bloco de assinatura depois do 9999, arquivo que não existe.
 TEST(Verificador, ArquivoSoComLfEAssinaturaSaoAceitos) {
     teste::PastaTemporaria pasta;
-    const auto gravar = [&](const std::string& nome, const std::string& fim, const std::string& depois) {
+    const auto gravar = [&](const std::string& nome, const std::string& fim,
+                            const std::string& depois) {
         std::ofstream f(pasta.caminho() / nome, std::ios::binary);
         for (const std::string& l : Montar(Corpo())) f << l << fim;
         f << depois;
         return pasta.caminho() / nome;
     };
     EXPECT_TRUE(leiaute::VerificarArquivo(gravar("lf.txt", "\n", "")).empty());
-    EXPECT_TRUE(leiaute::VerificarArquivo(gravar("assinado.txt", "\r\n", "SBRCAAEPDR\x01\x02\xFF|x|\r\n")).empty());
+    EXPECT_TRUE(
+        leiaute::VerificarArquivo(gravar("assinado.txt", "\r\n", "SBRCAAEPDR\x01\x02\xFF|x|\r\n"))
+            .empty());
     const auto semFim = leiaute::VerificarArquivo(gravar("semfim.txt", "\r\n", "|C999|"));
     EXPECT_TRUE(semFim.empty());  // depois do 9999 nada é lido
-    EXPECT_THROW(leiaute::VerificarArquivo(pasta.caminho() / "nao-existe.txt"), leiaute::ArquivoIlegivel);
+    EXPECT_THROW(leiaute::VerificarArquivo(pasta.caminho() / "nao-existe.txt"),
+                 leiaute::ArquivoIlegivel);
 }
 
 TEST(Verificador, LinhasMalFormadas) {
