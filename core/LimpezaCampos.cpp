@@ -23,6 +23,12 @@ void Limpar(std::string& s, bool soAlgarismos) {
 
 }  // namespace
 
+std::string SemMascara(std::string_view texto) {
+    std::string s(texto);
+    std::erase_if(s, [](char c) { return kMascara.find(c) != std::string_view::npos; });
+    return s;
+}
+
 const std::vector<LimpezaCampos::Acao>& LimpezaCampos::Acoes(const std::string& codigo) {
     const auto it = acoes_.find(codigo);
     if (it != acoes_.end()) return it->second;

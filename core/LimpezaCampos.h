@@ -14,6 +14,9 @@
 
 namespace core {
 
+// O texto sem a máscara do cadastro (". - / ( )" e espaços); letras ficam (CNPJ alfanumérico).
+std::string SemMascara(std::string_view texto);
+
 class LimpezaCampos {
 public:
     struct CodigoLongo {

@@ -56,6 +56,15 @@ std::string_view Pega(const Campos& p, const Especie& e, std::string_view nome) 
     return k < p.size() ? p[k] : std::string_view();
 }
 
+// O código de quatro caracteres como número, para escolher a regra com um switch.
+constexpr uint32_t Cod(std::string_view c) {
+    return c.size() != 4 ? 0
+                         : (static_cast<uint32_t>(static_cast<unsigned char>(c[0])) << 24) |
+                               (static_cast<uint32_t>(static_cast<unsigned char>(c[1])) << 16) |
+                               (static_cast<uint32_t>(static_cast<unsigned char>(c[2])) << 8) |
+                               static_cast<unsigned char>(c[3]);
+}
+
 }  // namespace
 
 using Chave = std::tuple<std::string, std::string, int64_t>;  // CST, CFOP, alíquota
@@ -137,25 +146,28 @@ void Regras::AbrirNivel(int nivel, std::string_view reg, int64_t i) {
         abertos_.pop_back();
         Fechar(a);
     }
-    if (reg == "C100" || reg == "C500" || reg == "D100") origens_[std::string(reg)] = std::nullopt;
+    const uint32_t cod = Cod(reg);
+    if (cod == Cod("C100") || cod == Cod("C500") || cod == Cod("D100"))
+        origens_[std::string(reg)] = std::nullopt;
     if (!primeiraLinha_.count(reg)) primeiraLinha_.emplace(std::string(reg), i);
-    for (const auto& [pai, filho] : kExigemFilho) {
-        if (reg == pai) {
-            paiAberto_[std::string(pai)] = i;
-            semFilho_[i] = std::string(pai);
-        } else if (reg == filho) {
-            const auto it = paiAberto_.find(std::string(pai));
-            if (it != paiAberto_.end()) semFilho_.erase(it->second);
+    if (!reg.empty() && reg[0] == 'E')
+        for (const auto& [pai, filho] : kExigemFilho) {
+            if (reg == pai) {
+                paiAberto_[std::string(pai)] = i;
+                semFilho_[i] = std::string(pai);
+            } else if (reg == filho) {
+                const auto it = paiAberto_.find(std::string(pai));
+                if (it != paiAberto_.end()) semFilho_.erase(it->second);
+            }
         }
-    }
     if (!abertos_.empty() && abertos_.back().doc) {
         Documento& d = *abertos_.back().doc;
         if (d.filhos++ == 0) {
             d.linhaPrimeiroFilho = i;
             d.primeiroFilho = reg;
         }
-        if (reg == "C170" || reg == "C510") ++d.itensVistos;
-        if (reg == "C190" || reg == "C590" || reg == "D190") ++d.analiticosVistos;
+        if (cod == Cod("C170") || cod == Cod("C510")) ++d.itensVistos;
+        if (cod == Cod("C190") || cod == Cod("C590") || cod == Cod("D190")) ++d.analiticosVistos;
     }
 }
 
@@ -181,41 +193,65 @@ Regras::Grupo* Regras::Topo(std::string_view reg) {
 
 void Regras::Linha(std::string_view reg, int64_t i, const Campos& p, const Especie& e) {
     if (!e.documentos.empty() || !e.chaves.empty()) Identificacoes(e, i, reg, p);
-    if (reg == "0000") return R0000(i, p);
-    if (reg == "0150") return R0150(i, p);
-    if (reg == "0200") return R0200(p);
-    if (reg == "0220") return R0220(i, p);
-    if (reg == "0205" || reg == "0221") {
-        if (!item0200_.empty()) {
-            auto& m = e_.mestres["0200"];
-            if (const auto it = m.find(item0200_); it != m.end()) it->second.usado = true;
-        }
-        return;
-    }
-    if (reg == "C100" || reg == "C500" || reg == "D100") return RDocumento(i, p, reg);
-    if (reg == "C170") return RItem(i, p);
-    if (Em(reg, {"C176", "C177", "C180", "C181"})) {
-        if (doc_ && !doc_->c170.empty()) doc_->c170.back().second = true;
-        return;
-    }
-    if (reg == "C190" || reg == "C590" || reg == "D190") return RAnalitico(i, p, reg);
-    if (reg == "C197" || reg == "D197") return RAjuste(p, reg);
-    if (reg == "C101") return RDifal(i, p);
-    if (reg == "E100") {
-        e100_.emplace_back(DataNumero(Pega(p, e, "DT_INI")), DataNumero(Pega(p, e, "DT_FIN")));
-        return;
-    }
-    if (reg == "E110") return RGrupo(i, p, reg);
-    if (reg == "E111" || reg == "E116") return RFilhoE110(p, reg);
-    if (reg == "E300") {
-        e300Ufs_.insert(std::string(p.size() > 1 ? p[1] : ""));
-        return;
-    }
-    if (reg == "H005") return RH005(i, p);
-    if (reg == "H010") return RH010(i, p);
-    if (reg == "H020" || reg == "H030") {
-        if (h005_ && Topo("H005") == h005_ && h005_->filhos[std::string(reg)]++ == 0)
-            h005_->somas[std::string(reg) + "_linha"] = i;
+    switch (Cod(reg)) {
+        case Cod("0000"):
+            return R0000(i, p);
+        case Cod("0150"):
+            return R0150(i, p);
+        case Cod("0200"):
+            return R0200(p);
+        case Cod("0220"):
+            return R0220(i, p);
+        case Cod("0205"):
+        case Cod("0221"):
+            if (!item0200_.empty()) {
+                auto& m = e_.mestres["0200"];
+                if (const auto it = m.find(item0200_); it != m.end()) it->second.usado = true;
+            }
+            return;
+        case Cod("C100"):
+        case Cod("C500"):
+        case Cod("D100"):
+            return RDocumento(i, p, reg);
+        case Cod("C170"):
+            return RItem(i, p);
+        case Cod("C176"):
+        case Cod("C177"):
+        case Cod("C180"):
+        case Cod("C181"):
+            if (doc_ && !doc_->c170.empty()) doc_->c170.back().second = true;
+            return;
+        case Cod("C190"):
+        case Cod("C590"):
+        case Cod("D190"):
+            return RAnalitico(i, p, reg);
+        case Cod("C197"):
+        case Cod("D197"):
+            return RAjuste(p, reg);
+        case Cod("C101"):
+            return RDifal(i, p);
+        case Cod("E100"):
+            e100_.emplace_back(DataNumero(Pega(p, e, "DT_INI")), DataNumero(Pega(p, e, "DT_FIN")));
+            return;
+        case Cod("E110"):
+            return RGrupo(i, p, reg);
+        case Cod("E111"):
+        case Cod("E116"):
+            return RFilhoE110(p, reg);
+        case Cod("E300"):
+            e300Ufs_.insert(std::string(p.size() > 1 ? p[1] : ""));
+            return;
+        case Cod("H005"):
+            return RH005(i, p);
+        case Cod("H010"):
+            return RH010(i, p);
+        case Cod("H020"):
+        case Cod("H030"):
+            if (h005_ && Topo("H005") == h005_ && h005_->filhos[std::string(reg)]++ == 0)
+                h005_->somas[std::string(reg) + "_linha"] = i;
+            return;
+        default:
+            return;
     }
 }
 

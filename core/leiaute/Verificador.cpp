@@ -16,6 +16,13 @@ using interno::Especie;
 
 namespace interno {
 
+const std::string& Molde1252(std::string_view molde) {
+    thread_local std::unordered_map<const char*, std::string> convertidos;
+    const auto it = convertidos.find(molde.data());
+    if (it != convertidos.end()) return it->second;
+    return convertidos.emplace(molde.data(), util::W(molde)).first->second;
+}
+
 int64_t Centavos(std::string_view v) {
     if (v.empty()) return 0;
     bool negativo = false;
@@ -297,7 +304,10 @@ void Verificador::Estado::Processar(std::string_view linha) {
     interno::Campos& p = campos;
     Dividir(linha.substr(1, linha.size() - 2), p);
     const std::string_view reg = p[0];
-    ++contagem[std::string(reg)];
+    if (const auto it = contagem.find(reg); it != contagem.end())
+        ++it->second;
+    else
+        contagem.emplace(std::string(reg), 1);
     const char bloco = reg.empty() ? '\0' : reg[0];
     ++linhasBloco[static_cast<unsigned char>(bloco)];
     if (codVer == 0) {

@@ -27,10 +27,13 @@ using ConjuntoTexto = std::unordered_set<std::string, Espalhar, std::equal_to<>>
 
 using Campos = std::vector<std::string_view>;
 
+// O molde (literal UTF-8 do código) em Windows-1252, convertido uma vez por literal.
+const std::string& Molde1252(std::string_view molde);
+
 // Formata com o molde em UTF-8 (literal do código) e os argumentos já em Windows-1252 (do arquivo).
 template <typename... A>
 std::string Texto(std::string_view molde, const A&... args) {
-    return fmt::format(fmt::runtime(util::W(molde)), args...);
+    return fmt::format(fmt::runtime(Molde1252(molde)), args...);
 }
 
 // Valor em centésimos de "123,45"; 0 para vazio ou malformado.

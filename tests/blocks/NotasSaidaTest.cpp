@@ -335,4 +335,30 @@ TEST_F(NotasSaidaTest, VencimentoNoDomingoPassaParaSegunda) {
     EXPECT_EQ(Registros(Gerar(), "E116"), V{"|E116|000|180,00|10062024|1206|||||052024|"});
 }
 
+// Cadastros com máscaras, nomes do tamanho máximo das colunas e "|" numa descrição: a área de
+// trabalho limpa os valores e o arquivo sai sem problema na conferência (GeracaoTeste confere todo
+// arquivo gerado). O corte do texto maior que o campo está em LimpezaCamposTest.
+TEST_F(NotasSaidaTest, CadastroComMascarasNomesLongosEBarraSaiSemProblema) {
+    const std::string nomeLongo = "CONSTRUTORA " + std::string(88, 'H');
+    erp.Executar("UPDATE CLIENTE SET CGC_CL = '11.222.333/0001-81', NOME_CL = '" + nomeLongo +
+                 "', RUA_CL = 'RUA " + std::string(56, 'R') + "', ENDER_COMPL_CL = 'SALA | 2' WHERE COD_CL = 123");
+    erp.Executar("UPDATE CLIENTE SET CGC_CL = '529.982.247-25' WHERE COD_CL = 200");
+    erp.Executar("UPDATE PRODUTO SET CNBM_PR = '7308.90.10', DESC_PR = 'TRELICA | 6M' WHERE COD_PR = '1010'");
+    erp.Executar("UPDATE FILIAL SET CEP_FI = '32.210-110', FONE_FI = '(31) 3362-0500' WHERE COD_FI = 1");
+    NotaComItem({.docto = 1, .modelo = "01", .especie = "NF"});
+    NotaComItem({.docto = 2, .codigo = 200, .cnpj = "529.982.247-25"});
+    erp.Executar("UPDATE ITENSNS SET DESC_SA = 'TRELICA | 6M'");
+    const V linhas = Gerar();
+    const V participantes = Registros(linhas, "0150");
+    ASSERT_EQ(participantes.size(), 2u);
+    EXPECT_EQ(participantes[0], "|0150|C000123|" + nomeLongo + "|1058|11222333000181||0012345670012|3106200||RUA " +
+                                    std::string(56, 'R') + "|10|SALA / 2|CENTRO|");
+    EXPECT_EQ(Campo(participantes[1], 6), "52998224725");
+    const V itens = Registros(linhas, "0200");
+    ASSERT_EQ(itens.size(), 1u);
+    EXPECT_EQ(Campo(itens[0], 3), "TRELICA / 6M");
+    EXPECT_EQ(Campo(itens[0], 8), "73089010");
+    EXPECT_EQ(Campo(Registros(linhas, "0005")[0], 3), "32210110");
+}
+
 }  // namespace
