@@ -447,6 +447,7 @@ void Regras::FecharDocumento(Documento& d) {
                      d.rotulo);
         return;
     }
+    if (d.quebrado) return;  // uma linha do documento não pôde ser lida: as somas não valem
     if (d.analiticosVistos == 0)
         Problema("filho_ausente", i, reg, "", "", Texto("documento sem {}", an), d.rotulo);
     if (reg == "C100" && d.itensVistos == 0 && (d.sit == "00" || d.sit == "01") &&
