@@ -123,7 +123,7 @@ void RelatorioErros(app::TdmPrinc& dm) {
         std::cout << tela;
     });
     app::ImprimirErros(dm.cdsErros, dm.cdsParams, impressora);
-    std::cout << "\n" << dm.cdsErros.Quantidade() << " problema(s) de dados; relatório em " << base.string()
+    std::cout << "\n" << dm.cdsErros.Quantidade() << " problema(s) de dados e do arquivo; relatório em " << base.string()
               << ".TXT e .PDF\n";
 }
 
