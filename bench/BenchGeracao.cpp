@@ -1,6 +1,7 @@
 // Mede uma geração inteira sobre a demonstração em escala (notas de saída com C170): tempo, linhas
 // por segundo e pico de memória, e o piso medido na mesma execução: ler as mesmas linhas de origem
-// com uma consulta por tabela e escrever um arquivo do mesmo tamanho.
+// com uma consulta por tabela e escrever um arquivo do mesmo tamanho. Mede também a conferência do
+// arquivo com o leiaute (a que a geração faz no fim e a de efd validar) e lista o que ela achou.
 //   bench_geracao [escala] [rodadas]   (padrão 100: cerca de 100.000 notas com cinco itens; 3 rodadas)
 // Geração e piso se alternam em cada rodada e a razão usa o melhor tempo de cada um: numa máquina
 // compartilhada, o melhor tempo é o que menos sofre com os vizinhos. Entre as rodadas SPED_EFD é
@@ -15,8 +16,11 @@
 #include <fstream>
 #include <string>
 
+#include <map>
+
 #include "app/DmPrinc.h"
 #include "core/ArquivoTxt.h"
+#include "core/leiaute/Verificador.h"
 #include "erp/demo/InstalacaoDemo.h"
 #include "util/Datas.h"
 #include "util/Mensagens.h"
@@ -134,6 +138,9 @@ int main(int argc, char** argv) {
         });
 
         double melhorGeracao = 1e9, melhorPiso = 1e9, melhorCpuGeracao = 1e9, melhorCpuPiso = 1e9;
+        double melhorConferencia = 1e9, geracaoDaConferencia = 0;
+        long picoConferencia = 0;
+        std::map<std::string, int> problemas;
         int64_t linhas = 0;
         uintmax_t bytes = 0;
         long pico = 0;
@@ -151,6 +158,20 @@ int main(int argc, char** argv) {
                 std::printf("    %-45s %6.1f s\n", util::Cp1252ParaUtf8(legenda).c_str(), Segundos(inicioEtapa));
             pico = std::max(pico, PicoMB());
             bytes = fs::file_size(core::NomeArquivoSped(p));
+            // A mesma conferência que a geração fez no fim (e que efd validar faz), medida sozinha.
+            ZerarPico();
+            const auto inicioConferencia = Relogio::now();
+            const std::vector<leiaute::Problema> achados = leiaute::VerificarArquivo(core::NomeArquivoSped(p));
+            const double conferencia = Segundos(inicioConferencia);
+            picoConferencia = std::max(picoConferencia, PicoMB());
+            std::printf("    conferência do arquivo %.2f s, %.0f%% da geração sem ela\n", conferencia,
+                        100 * conferencia / (tempo - conferencia));
+            if (conferencia < melhorConferencia) {
+                melhorConferencia = conferencia;
+                geracaoDaConferencia = tempo;
+            }
+            problemas.clear();
+            for (const leiaute::Problema& pr : achados) ++problemas[pr.tipo + (pr.valor.size() == 1 ? " " + pr.valor : "")];
             cpu = CpuSegundos();
             const double piso = MedirPiso(dm.Banco(), p, bytes, pasta / "PISO.TXT");
             const double cpuPiso = CpuSegundos() - cpu;
@@ -169,7 +190,12 @@ int main(int argc, char** argv) {
                     "contra %.1f s: %.1f vezes\n",
                     melhorGeracao / melhorPiso, rodadas, melhorCpuGeracao, melhorCpuPiso,
                     melhorCpuGeracao / melhorCpuPiso);
-        if (!dm.cdsErros.Vazia()) std::printf("Erros de dados na geração: %zu\n", dm.cdsErros.Quantidade());
+        std::printf("Conferência: %lld linhas em %.2f s (efd validar), %.0f%% a mais na geração; pico de memória %ld MB\n",
+                    static_cast<long long>(linhas), melhorConferencia,
+                    100 * melhorConferencia / (geracaoDaConferencia - melhorConferencia), picoConferencia);
+        std::printf("Problemas do arquivo:%s\n", problemas.empty() ? " nenhum" : "");
+        for (const auto& [tipo, n] : problemas) std::printf("    %-30s %d\n", tipo.c_str(), n);
+        if (!dm.cdsErros.Erros().empty()) std::printf("Erros de dados na geração: %zu\n", dm.cdsErros.Erros().size());
     }
     fs::remove_all(pasta);
     return 0;

@@ -230,11 +230,12 @@ ResumoFilial GerarFilial(app::TdmPrinc& dm, util::CaixaMensagem& mensagens, cons
         }
         r = {filial, g.arquivo, g.linhas, g.problemas, kArquivoGerado};
         if (g.problemas == 0) return r;
+        r.saida = kArquivoComProblemas;
         const std::string base = app::BaseRelatorioErros(dm.cdsParams).string();
         if (g.falhaRelatorio.empty())
-            std::cout << "\n" << g.problemas << " problema(s) de dados; relatório em " << base << ".TXT e .PDF\n";
+            std::cout << "\n" << g.problemas << " problema(s) de dados e do arquivo; relatório em " << base << ".TXT e .PDF\n";
         else
-            std::cout << "\n" << g.problemas << " problema(s) de dados, listados acima. O arquivo foi gerado, mas o "
+            std::cout << "\n" << g.problemas << " problema(s) de dados e do arquivo, listados acima. O arquivo foi gerado, mas o "
                       << "relatório não pôde ser gravado ao lado dele: " << ParaTerminal(g.falhaRelatorio) << "\n";
     } catch (const std::exception& e) {
         std::cerr << "A geração falhou: " << ParaTerminal(e.what()) << "\n";
@@ -246,6 +247,7 @@ ResumoFilial GerarFilial(app::TdmPrinc& dm, util::CaixaMensagem& mensagens, cons
 std::string Resultado(int saida) {
     switch (saida) {
         case kArquivoGerado: return "gerado";
+        case kArquivoComProblemas: return "gerado com problemas";
         case kValidacaoRecusada: return "recusado na validação";
         default: return "falhou";
     }
@@ -255,7 +257,7 @@ void MostrarQuadro(const std::vector<ResumoFilial>& resumo) {
     std::cout << "\n" << fmt::format("{:>6}  {:<28} {:>9} {:>9}  {}\n", "Filial", "Arquivo", "Linhas", "Problemas",
                                      "Resultado");
     for (const ResumoFilial& r : resumo) {
-        const bool gerado = r.saida == kArquivoGerado;
+        const bool gerado = r.saida == kArquivoGerado || r.saida == kArquivoComProblemas;
         std::cout << fmt::format("{:>6}  {:<28} {:>9} {:>9}  {}\n", r.filial,
                                  gerado ? r.arquivo.filename().string() : "-",
                                  gerado ? std::to_string(r.linhas) : "-",
@@ -269,8 +271,9 @@ int PiorSaida(int a, int b) {
     const auto gravidade = [](int saida) {
         switch (saida) {
             case kArquivoGerado: return 0;
-            case kValidacaoRecusada: return 1;
-            default: return 2;
+            case kArquivoComProblemas: return 1;
+            case kValidacaoRecusada: return 2;
+            default: return 3;
         }
     };
     return gravidade(b) > gravidade(a) ? b : a;

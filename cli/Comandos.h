@@ -11,6 +11,7 @@ enum Saida : int {
     kArquivoGerado = 0,
     kValidacaoRecusada = 1,
     kGeracaoFalhou = 2,
+    kArquivoComProblemas = 3,  // arquivo escrito, mas a lista de erros não está vazia
     kUsoIncorreto = 64,
 };
 

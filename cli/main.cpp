@@ -5,12 +5,14 @@
 
 #include "cli/Comandos.h"
 #include "cli/TextosCli.h"
+#include "cli/Validar.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Gera o arquivo da EFD ICMS/IPI de uma filial a partir do banco do ERP.", "efd"};
     cli::TraduzirAjuda(app);
     app.require_subcommand(1);
-    app.footer("Saída: 0 arquivo gerado, 1 validação recusou, 2 a geração falhou, 64 uso incorreto.");
+    app.footer("Saída: 0 arquivo gerado, 1 validação recusou, 2 a geração falhou, 3 arquivo gerado com problemas "
+               "(veja o relatório de erros), 64 uso incorreto.");
 
     cli::OpcoesGerar g;
     CLI::App* gerar = app.add_subcommand("gerar", "Gera o arquivo do período");
@@ -49,7 +51,13 @@ int main(int argc, char** argv) {
     parametros->add_option("--pasta", pastaParametros, "Pasta da instalação (padrão: a pasta do programa)");
     parametros->add_option("--definir", definir, "Grava CHAVE=VALOR no grupo SPED (chaves do editor da janela)");
 
-    for (CLI::App* comando : {gerar, filiais, parametros}) comando->group("Comandos");
+    std::vector<std::string> arquivosValidar;
+    CLI::App* validar = app.add_subcommand("validar", "Confere arquivos da EFD contra o leiaute oficial");
+    cli::TraduzirAjuda(*validar);
+    validar->add_option("arquivos", arquivosValidar, "Arquivos EFD ICMS/IPI")->required();
+    validar->footer("Saída: 0 sem problemas, 1 com problemas, 2 arquivo ilegível.");
+
+    for (CLI::App* comando : {gerar, filiais, parametros, validar}) comando->group("Comandos");
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -61,5 +69,6 @@ int main(int argc, char** argv) {
     }
     if (gerar->parsed()) return cli::Gerar(g);
     if (filiais->parsed()) return cli::ListarFiliais(pastaFiliais);
+    if (validar->parsed()) return cli::Validar(arquivosValidar);
     return cli::Parametros(pastaParametros, definir);
 }

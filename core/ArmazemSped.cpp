@@ -47,7 +47,7 @@ void ArmazemSped::IniciarGeracao() {
     }
     chavesGravadas_.clear();
     linhasPorCodigo_.clear();
-    contador_ = 0;
+    ordem_.Zerar();
     linhas_ = 0;
     maiorLinha_ = 0;
     inventarioImportado_ = false;
@@ -114,47 +114,6 @@ bool ArmazemSped::RegistroExiste(std::string_view codigo, std::string_view chave
     return chavesGravadas_.count(ChaveDoConjunto(codigo, chave)) > 0;
 }
 
-int ArmazemSped::BaseOrdem(std::string_view c) {
-    auto comeca = [&](std::string_view prefixo) { return c.substr(0, prefixo.size()) == prefixo; };
-    if (comeca("0")) {
-        std::string_view n = c;
-        if (c == "0175") n = "0150";
-        if (c == "0205" || c == "0210" || c == "0220") n = "0200";
-        int numero = 0;
-        for (const char ch : n) {
-            if (ch < '0' || ch > '9') {
-                numero = 0;
-                break;
-            }
-            numero = numero * 10 + (ch - '0');
-        }
-        return 100'000'000 + 100'000 * numero;
-    }
-    struct Faixa {
-        std::string_view codigo;
-        bool prefixo;
-        int base;
-    };
-    static constexpr Faixa kFaixas[] = {
-        {"B001", false, 200'000'000}, {"B", true, 210'000'000},    {"C001", false, 300'000'000},
-        {"C0", true, 301'000'000},    {"C1", true, 310'000'000},   {"C5", true, 350'000'000},
-        {"C6", true, 360'000'000},    {"C990", false, 390'000'000}, {"C", true, 370'000'000},
-        {"D001", false, 400'000'000}, {"D0", true, 401'000'000},   {"D1", true, 410'000'000},
-        {"D5", true, 450'000'000},    {"D990", false, 490'000'000}, {"D", true, 470'000'000},
-        {"E", true, 500'000'000},     {"G", true, 550'000'000},    {"H001", false, 600'000'000},
-        {"H005", false, 610'000'000}, {"H0", true, 620'000'000},   {"H990", false, 690'000'000},
-        {"K001", false, 700'000'000}, {"K010", false, 700'000'001}, {"K100", false, 710'000'000},
-        {"K200", false, 720'000'000}, {"K210", false, 730'000'000}, {"K215", false, 730'000'000},
-        {"K220", false, 750'000'000}, {"K23", true, 760'000'000},  {"K25", true, 770'000'000},
-        {"K280", false, 780'000'000}, {"K990", false, 790'000'000}, {"10", true, 900'000'000},
-        {"11", true, 910'000'000},    {"14", true, 940'000'000},   {"16", true, 950'000'000},
-        {"1", true, 970'000'000},     {"9", true, 990'000'000},
-    };
-    for (const Faixa& f : kFaixas)
-        if (f.prefixo ? comeca(f.codigo) : c == f.codigo) return f.base;
-    return 0;
-}
-
 int64_t ArmazemSped::LinhasComPrefixo(std::string_view prefixo) const {
     int64_t total = 0;
     for (auto it = linhasPorCodigo_.lower_bound(prefixo); it != linhasPorCodigo_.end() && it->first.starts_with(prefixo);
@@ -163,14 +122,20 @@ int64_t ArmazemSped::LinhasComPrefixo(std::string_view prefixo) const {
     return total;
 }
 
-int ArmazemSped::OrdemRegistro(std::string_view codigo) { return BaseOrdem(codigo) + ++contador_; }
-
 void ArmazemSped::GravarRegistro(const TRegistroEFD& registro) {
     const std::string& codigo = registro.GetCampo("REG");
     if (codigo.empty()) return;
     const std::string chave = ChaveAgrupamento(registro);
     if (!chave.empty() && RegistroExiste(codigo, chave)) return;
-    Inserir(codigo, registro.Linha(), chave);
+    longos_.clear();
+    std::string linha = limpeza_.Linha(registro, longos_);
+    if (erros_)
+        for (const LimpezaCampos::CodigoLongo& l : longos_)
+            erros_->AdicionarErro(codigo, fmt::format(fmt::runtime(util::W("{} \"{}\" tem {} caracteres e o campo aceita {}. O código "
+                                                                      "não foi cortado (quebraria as referências): "
+                                                                      "encurte-o no cadastro do ERP.")),
+                                                   l.campo, l.valor, l.valor.size(), l.tamanho));
+    Inserir(codigo, std::move(linha), chave);
 }
 
 void ArmazemSped::GravarLinha(std::string_view codigo, std::string_view linha) {

@@ -15,6 +15,9 @@
 #include <vector>
 
 #include "core/GravadorSped.h"
+#include "core/LimpezaCampos.h"
+#include "core/ListaErros.h"
+#include "core/OrdemRegistros.h"
 #include "core/RegistroEFD.h"
 #include "db/Banco.h"
 #include "util/Mensagens.h"
@@ -40,8 +43,13 @@ public:
     bool EmGeracao() const { return tr_ != nullptr; }
 
     // Grava um registro; sem REG ou duplicado de um registro mestre desta geração, nada é gravado.
-    // Uma falha do banco aparece aqui ou na próxima confirmação, com o diálogo da linha que falhou.
+    // Os valores entram limpos (LimpezaCampos); um código maior que o seu campo vai para a lista
+    // de erros dada em ReportarEm. Uma falha do banco aparece aqui ou na próxima confirmação, com
+    // o diálogo da linha que falhou.
     void GravarRegistro(const TRegistroEFD& registro);
+    // Lista de erros que recebe os códigos maiores que o campo (sem ela, só a conferência do
+    // arquivo os aponta).
+    void ReportarEm(ListaErros* erros) { erros_ = erros; }
     // Grava uma linha já formatada (unificação de arquivos), exatamente como veio.
     void GravarLinha(std::string_view codigo, std::string_view linha);
     // Espera o gravador e confirma no banco tudo o que foi gravado até aqui.
@@ -50,9 +58,9 @@ public:
     static std::string ChaveAgrupamento(const TRegistroEFD& registro);
     static std::string ChaveAgrupamento(std::string_view codigo, std::string_view linha);
     bool RegistroExiste(std::string_view codigo, std::string_view chave) const;
-    // Avança o contador e devolve base do código + contador.
-    int OrdemRegistro(std::string_view codigo);
-    static int BaseOrdem(std::string_view codigo);
+    // Avança o contador da faixa do código e devolve base + contador (OrdemRegistros).
+    int OrdemRegistro(std::string_view codigo) { return ordem_.Proxima(codigo); }
+    static int BaseOrdem(std::string_view codigo) { return OrdemRegistros::Base(codigo); }
 
     int ChaveGeracao() const { return chave_; }
     bool InventarioImportado() const { return inventarioImportado_; }
@@ -82,8 +90,11 @@ private:
     std::unique_ptr<db::Transacao> tr_;
     std::unordered_set<std::string> chavesGravadas_;  // código + '|' + chave de agrupamento
     std::map<std::string, int64_t, std::less<>> linhasPorCodigo_;
+    OrdemRegistros ordem_;
+    LimpezaCampos limpeza_;
+    std::vector<LimpezaCampos::CodigoLongo> longos_;
+    ListaErros* erros_ = nullptr;
     int chave_ = 0;
-    int contador_ = 0;
     int64_t linhas_ = 0;
     size_t maiorLinha_ = 0;
     int tamanhoLote_ = 20000;

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/ArquivoTxt.h"
+#include "core/ConferenciaArquivo.h"
 #include "util/Texto1252.h"
 
 namespace core {
@@ -30,6 +31,7 @@ void Geracao::GravarRegistro(std::string_view reg, std::string_view campo, std::
 
 void PrepararGeracao(Geracao& g) {
     g.sped.IniciarGeracao();
+    g.sped.ReportarEm(&g.erros);
     g.erros.Limpar();
     g.aliqIcmsInternaUF = AliquotaInternaUF(g);
     g.consultas = ConsultasGeracao{};
@@ -47,6 +49,7 @@ int64_t GerarArquivoSped(Geracao& g, const std::string& arquivoUnificar, const s
         g.sped.ConfirmarGravacao();
         const int64_t linhas = GravarArquivoTxt(g);
         g.sped.EncerrarGeracao();
+        ConferirArquivo(NomeArquivoSped(g.params), g.erros);
         if (!g.erros.Vazia() && g.imprimirErros) g.imprimirErros(g.erros);
         return linhas;
     } catch (...) {

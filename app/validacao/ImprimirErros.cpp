@@ -42,23 +42,44 @@ public:
         impressora_.Imprimir(linha_, 1, titulo_);
         impressora_.Imprimir(linha_ + 1, 1, std::string(kColunaDireita, '-'));
         linha_ += 2;
+        if (secaoArquivo_) TituloSecaoArquivo();
+    }
+
+    // A seção dos problemas do arquivo escrito, depois dos problemas de dados.
+    void ComecarSecaoArquivo() {
+        secaoArquivo_ = true;
+        if (linha_ > 3 + 2) ++linha_;  // uma linha em branco depois dos erros de dados
+        if (linha_ + 2 > kUltimaLinhaErro) {
+            NovaPagina();
+            return;
+        }
+        TituloSecaoArquivo();
     }
 
     void Erro(const core::TErro& erro) {
-        if (linha_ > kUltimaLinhaErro) {
-            impressora_.NovaPagina();
-            Cabecalho();
-            Titulo();
-        }
+        if (linha_ > kUltimaLinhaErro) NovaPagina();
         impressora_.Imprimir(linha_, 1, "Reg.: " + erro.REG + "-" + erro.MENS);
         ++linha_;
     }
 
 private:
+    void NovaPagina() {
+        impressora_.NovaPagina();
+        Cabecalho();
+        Titulo();
+    }
+
+    void TituloSecaoArquivo() {
+        impressora_.Imprimir(linha_, 1, util::W("Problemas do arquivo gerado, conferido com o leiaute oficial "
+                                                "(corrija no ERP antes de enviar):"));
+        ++linha_;
+    }
+
     report::ImpressoraRelatorio& impressora_;
     const Relogio& agora_;
     const std::string titulo_;
     int linha_ = 3;
+    bool secaoArquivo_ = false;
 };
 
 }  // namespace
@@ -75,6 +96,10 @@ void ImprimirErros(const core::ListaErros& cdsErros, const core::TParametros& pa
         }
         relatorio.Titulo();
         for (const core::TErro& erro : cdsErros.Erros()) relatorio.Erro(erro);
+        if (!cdsErros.ProblemasArquivo().empty()) {
+            relatorio.ComecarSecaoArquivo();
+            for (const core::TErro& erro : cdsErros.ProblemasArquivo()) relatorio.Erro(erro);
+        }
         impressora.Fechar();
     } catch (...) {
         impressora.Abandonar();

@@ -11,6 +11,7 @@
 #include "blocks/bloco0/Historico0175.h"
 #include "core/Formatacao.h"
 #include "core/LimpezaTexto.h"
+#include "core/LimpezaCampos.h"
 #include "util/TextoData.h"
 #include "core/Geracao.h"
 #include "util/Texto1252.h"
@@ -77,8 +78,8 @@ std::optional<T0150> LerCadastro(core::Geracao& g, const FonteParticipante& f, i
     T0150 d;
     d.NOME = q[f.nome].Texto();
     d.COD_PAIS = CodigoPais(g, q[f.pais].Texto());
-    std::string documento = q[f.documento].Texto();
-    if (f.tipo == 'F') documento = core::SomenteNumeros(documento);  // o ERP grava o CNPJ com máscara
+    // O ERP grava CNPJ e CPF com ou sem máscara: o tamanho sem ela diz qual dos dois é.
+    const std::string documento = core::SemMascara(core::AparadoEFD(q[f.documento].Texto()));
     (documento.size() == 14 ? d.CNPJ : d.CPF) = documento;
     d.IE = q[f.ie].Texto();
     d.COD_MUN = q[f.municipio].Texto();

@@ -40,13 +40,13 @@ struct Destinatario {
 
 Destinatario DestinatarioDe(Tipo t) {
     switch (t) {
-        case Tipo::Interestadual: return {"C", 102, "43127594000161", "SP", "6101", "VENDA DE PRODUCAO"};
+        case Tipo::Interestadual: return {"C", 102, "43127594000109", "SP", "6101", "VENDA DE PRODUCAO"};
         case Tipo::Nfce: return {"C", 103, "39053344705", "MG", "5101", "VENDA A CONSUMIDOR"};
         case Tipo::Exportacao: return {"C", 104, "", "EX", "7101", "EXPORTACAO"};
         case Tipo::DevolucaoMG: return {"F", 201, "17227422000105", "MG", "5202", "DEVOLUCAO DE COMPRA"};
-        case Tipo::DevolucaoRJ: return {"F", 202, "29384756000112", "RJ", "6202", "DEVOLUCAO DE COMPRA"};
+        case Tipo::DevolucaoRJ: return {"F", 202, "29384756000163", "RJ", "6202", "DEVOLUCAO DE COMPRA"};
         case Tipo::Difal: return {"C", 105, "11144477735", "RJ", "6108", "VENDA A NAO CONTRIBUINTE"};
-        default: return {"C", 101, "21483916000107", "MG", "5101", "VENDA DE PRODUCAO"};
+        default: return {"C", 101, "21483916000110", "MG", "5101", "VENDA DE PRODUCAO"};
     }
 }
 

@@ -36,7 +36,7 @@ TEST_F(AberturaTest, RegistrosDeAberturaComSoOsAlgarismosDosTelefonesECeps) {
     EXPECT_EQ(linhas[2], "|0005|TESTE|32210110|AV B|1||CIDADE INDUSTRIAL|3133620500||fiscal@teste.ind.br|");
     EXPECT_EQ(linhas[3], "|0100|ANA CONTADORA|52998224725|MG-1234/O||30140071|RUA A|10||CENTRO|3133334444||"
                          "ana@contab.com.br|3106200|");
-    EXPECT_TRUE(erros.Vazia());
+    EXPECT_TRUE(erros.Erros().empty());
 }
 
 TEST_F(AberturaTest, Registro0002SoParaIndustriaAPartirDe2020) {
@@ -69,10 +69,12 @@ TEST_F(AberturaTest, Registro0002SoParaIndustriaAPartirDe2020) {
 }
 
 TEST_F(AberturaTest, ContabilistaAusenteOuSemEmail) {
+    // contabilista sem e-mail: o 0100 sai sem o EMAIL obrigatório
+    problemasEsperados = {"obrigatorio"};
     erp.Executar("UPDATE CONTABILISTA SET EMAIL_CT = ''");
     auto linhas = Gerar();
     ASSERT_EQ(Registros(linhas, "0100").size(), 1u);
-    ASSERT_EQ(erros.Quantidade(), 1u);
+    ASSERT_EQ(erros.Erros().size(), 1u);
     EXPECT_EQ(erros.Erros().begin()->MENS,
               "E-mail do contabilista n\xE3o informado. O e-mail do contabilista \xE9 obrigat\xF3rio.");
 
@@ -81,7 +83,7 @@ TEST_F(AberturaTest, ContabilistaAusenteOuSemEmail) {
     linhas = Gerar();
     EXPECT_EQ(Registros(linhas, "0100").size(), 0u);
     EXPECT_EQ(Registros(linhas, "0005").size(), 1u);
-    ASSERT_EQ(erros.Quantidade(), 1u);
+    ASSERT_EQ(erros.Erros().size(), 1u);
     EXPECT_EQ(erros.Erros().begin()->REG, "0100");
     EXPECT_EQ(erros.Erros().begin()->MENS, "Contabilista com c\xF3" "digo \"99\" n\xE3o localizado.");
 }

@@ -153,6 +153,8 @@ TEST_F(BlocoETest, DifalDaPropriaUFViraAjusteE111) {
 }
 
 TEST_F(BlocoETest, PeriodoAnteriorA2011SemMesDeReferencia) {
+    // só o bloco E, sem o 0000: a versão do leiaute é desconhecida e o E116 antigo tem um campo a menos que o atual
+    problemasEsperados = {"qtd_campos"};
     params.DATA_INI = DataHora::Data(2010, 12, 1);
     params.DATA_FIM = DataHora::Data(2010, 12, 31);
     const auto linhas = GerarBlocoE(Documentos(10, 0));

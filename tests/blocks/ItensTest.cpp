@@ -99,7 +99,7 @@ TEST_F(ItensTest, MesmoCodigoEmVariosDocumentosGuardaOPrimeiro) {
     EXPECT_EQ(g.estado.bloco0.cdsReg0200.at("1000").ID, 1);
     EXPECT_EQ(g.estado.bloco0.cdsReg0200.at("123").ID, 2);
     EXPECT_EQ(Linhas("0190"), (V{"|0190|UN|UNIDADE|", "|0190|M|METRO|"}));
-    EXPECT_TRUE(erros.Vazia());
+    EXPECT_TRUE(erros.Erros().empty());
 }
 
 TEST_F(ItensTest, ErrosSoNoPrimeiroUsoDoItem) {
@@ -122,7 +122,7 @@ TEST_F(ItensTest, ErrosSoNoPrimeiroUsoDoItem) {
     outraDescricao.descricao = "OUTRA";
     blocks::ResolverCodigoItem(g, outraDescricao);
     blocks::ResolverCodigoItem(g, {.cor = "", .mprima = 200});
-    EXPECT_TRUE(erros.Vazia()) << Mensagens()[0];
+    EXPECT_TRUE(erros.Erros().empty()) << Mensagens()[0];
 }
 
 TEST_F(ItensTest, ProdutoOuMateriaPrimaSemCadastroDevolveErroSemGravar) {
@@ -133,7 +133,7 @@ TEST_F(ItensTest, ProdutoOuMateriaPrimaSemCadastroDevolveErroSemGravar) {
               "ERRO: M.Prima \"77\" não cadastrada.");
     blocks::GravarCdsReg0200_E_Filhos(g);
     EXPECT_TRUE(Linhas().empty());
-    EXPECT_TRUE(erros.Vazia());
+    EXPECT_TRUE(erros.Erros().empty());
 }
 
 TEST_F(ItensTest, DescricaoComoXmlAPartirDeNovembroDe2019ECestAPartirDe2017) {

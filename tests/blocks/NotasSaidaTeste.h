@@ -3,12 +3,25 @@
 // transportadora, produto) e fábricas de notas e itens com valores padrão.
 #include <fmt/format.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "tests/support/GeracaoTeste.h"
 
 namespace teste {
+
+// Chave de acesso da filial de teste (MG, 03/2024, série 1) para o documento e o modelo, com o
+// dígito verificador certo.
+inline std::string ChaveNfe(int docto, const std::string& modelo = "55") {
+    std::string k = fmt::format("312403174328960001{}{}001{:09}1{:08}", "80", modelo, docto, docto);
+    int soma = 0, peso = 2;
+    for (auto it = k.rbegin(); it != k.rend(); ++it) {
+        soma += (*it - '0') * peso;
+        peso = peso == 9 ? 2 : peso + 1;
+    }
+    return k + std::to_string(soma % 11 < 2 ? 0 : 11 - soma % 11);
+}
 
 // Uma nota de NOTASAI; datas "aaaa-mm-dd[ hh:mm:ss]", vazia = nula.
 struct NotaTeste {
@@ -25,7 +38,7 @@ struct NotaTeste {
     int numparc = 1;
     std::string indpag = "", tpfrete = "1";
     int transp = 0;
-    std::string chave = "31240317432896000180550010000010011000010015";
+    std::optional<std::string> chave{};  // sem valor: ChaveNfe(docto, modelo)
 };
 
 // Um item de ITENSNS da nota 'docto'.
@@ -55,7 +68,7 @@ VALUES (200, 'MARIA CONSUMIDORA', '52998224725', '', '', '030', '3304557', 'RUA 
     'RIO DE JANEIRO', 'RJ');
 INSERT INTO FORNECEDOR (CODIGO, NOME, CNPJ_FO, INSCRESTADUAL, PAIS_FO, CODMUNICIPIO_FO, RUA, ENDER_NUMERO_FO,
     ENDER_COMPL_FO, BAIRRO, UF)
-VALUES (7, 'TRANSPORTES T LTDA', '33.444.555/0001-20', '0620001110099', '030', '3118601', 'AV T', '9', '', 'CENTRO', 'MG');
+VALUES (7, 'TRANSPORTES T LTDA', '33.444.555/0001-81', '0620001110099', '030', '3118601', 'AV T', '9', '', 'CENTRO', 'MG');
 INSERT INTO TABELA (NUM_TA, COD_TA, DESC_TA) VALUES ('07', 'PC', 'PECA');
 INSERT INTO TABELA (NUM_TA, COD_TA, DESC_TA) VALUES ('25', 'MG', '18');
 INSERT INTO PRODUTO (COD_PR, DESC_PR, DESCNF_PR, UN_PR, TIPO_FISCAL_PR, CNBM_PR, GENERO_PR, CODCONTABIL_PR)
@@ -78,7 +91,7 @@ INSERT INTO UFS (UF_UF, NOME_UF, COD_RECEITA_DEB_DIFAL_UF, COD_RECEITA_FCP_UF) V
             "'{}', '{}', '{}', '{}', '{}', {}, {}, {}, {}, 0, 0, 0, 0, 0, {}, {}, 0, 0, {}, 16.5, 76, '{}', {}, "
             "'{}', '{}', {}, 'ABC1D23', 'MG', 12, 1500.5, 1450.25);",
             n.docto, n.serie, n.tipo, n.codigo, data(n.emissao), data(n.dtsaida), n.modelo, n.serfisc, n.doctoFiscal,
-            n.chave, n.especie, n.protocolo, n.tpnota, n.situacao, n.codstatus, n.finalidade, n.cnpj, n.uf, n.natoper,
+            n.chave.value_or(ChaveNfe(n.docto, n.modelo)), n.especie, n.protocolo, n.tpnota, n.situacao, n.codstatus, n.finalidade, n.cnpj, n.uf, n.natoper,
             n.cfop, n.valor, n.vrmerc, n.desconto, n.suframa, n.bicms, n.vricms, n.vripi, n.prazo, n.numparc, n.indpag,
             n.tpfrete, n.transp));
     }

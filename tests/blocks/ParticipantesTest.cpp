@@ -33,7 +33,7 @@ INSERT INTO CLIENTE (COD_CL, NOME_CL, CGC_CL, INSC_CL, INSCSUF_CL, PAIS_CL, CODM
 VALUES (126, 'LOJA SEM CIDADE', '', '', '123456789', '030', NULL, 'RUA Z', '1', '', 'BAIRRO Z', 'NENHUMA', 'MG');
 INSERT INTO FORNECEDOR (CODIGO, NOME, CNPJ_FO, INSCRESTADUAL, PAIS_FO, CODMUNICIPIO_FO, RUA, ENDER_NUMERO_FO,
     ENDER_COMPL_FO, BAIRRO, UF)
-VALUES (7, 'ACO FORTE S/A', '33.444.555/0001-20', '0620001110099', '030', '3118601', 'AV INDUSTRIAL', '900', '',
+VALUES (7, 'ACO FORTE S/A', '33.444.555/0001-81', '0620001110099', '030', '3118601', 'AV INDUSTRIAL', '900', '',
     'CINCAO', 'MG');
 INSERT INTO REPRESENTANTE (COD_RE, NOME_RE, CNPJ_RE, INSC_RE, PAIS_RE, CODMUNICIPIO_RE, RUA_RE, ENDER_NUMERO_RE,
     ENDER_COMPL_RE, BAIRRO_RE, UF_RE)
@@ -61,7 +61,7 @@ TEST_F(ParticipantesTest, Registro0150DeCadaTipo) {
         // Cidade que não está em CIDADE: município vazio; SUFRAMA do cliente.
         {'C', 126, "|0150|C000126|LOJA SEM CIDADE|1058|||||123456789|RUA Z|1||BAIRRO Z|"},
         // Fornecedor com CNPJ gravado com máscara.
-        {'F', 7, "|0150|F000007|ACO FORTE S/A|1058|33444555000120||0620001110099|3118601||AV INDUSTRIAL|900||CINCAO|"},
+        {'F', 7, "|0150|F000007|ACO FORTE S/A|1058|33444555000181||0620001110099|3118601||AV INDUSTRIAL|900||CINCAO|"},
         // "|" do cadastro vira "/", para não partir o campo.
         {'R', 3, "|0150|R000003|REPRESENTA / LTDA|1058|44555666000130|||3106200||RUA R/A|3||SAVASSI|"},
         {'T', 4, "|0150|T000004|COSTURA FACCAO|1058||70363843600||3118601||RUA T|4|FUNDOS|RIACHO|"},
@@ -76,7 +76,7 @@ TEST_F(ParticipantesTest, Registro0150DeCadaTipo) {
         EXPECT_EQ(Linhas("0150").back(), c.linha);
     }
     EXPECT_EQ(Linhas("0150").size(), std::size(kCasos));
-    EXPECT_TRUE(erros.Vazia()) << Mensagens()[0];
+    EXPECT_TRUE(erros.Erros().empty()) << Mensagens()[0];
 }
 
 TEST_F(ParticipantesTest, MesmoParticipanteEmVariosDocumentosGravaUmSo0150) {
@@ -119,7 +119,7 @@ TEST_F(ParticipantesTest, CodigoPeloCnpjOuCpfConformeEscritorioEParametro) {
         {"", "01/01/2020", 2020, 1, 'C', 126, "C000126"},
         {"", "01/01/2020", 2019, 12, 'C', 123, "C000123"},
         {"", "", 2024, 3, 'F', 7, "F000007"},
-        {"GAVRONE", "", 2016, 10, 'F', 7, "33444555000120"},
+        {"GAVRONE", "", 2016, 10, 'F', 7, "33444555000181"},
         {"GAVRONE", "", 2016, 9, 'F', 7, "F000007"},
         {"TUNO", "", 2017, 9, 'C', 124, "52998224725"},
         {"TUNO", "", 2017, 8, 'C', 124, "C000124"},
@@ -180,7 +180,7 @@ INSERT INTO LOG VALUES ('FORNECEDOR', '7', 'NOME', '2024-03-13 08:00:00', '   ')
         "|0175|10032024|13|BAIRRO VELHO|",
         "|0175|11032024|11|N. 45-A|",
         // Município anterior da mesma UF sai só com os algarismos; nome anterior em branco não sai.
-        "|0150|F000007|ACO FORTE S/A|1058|33444555000120||0620001110099|3118601||AV INDUSTRIAL|900||CINCAO|",
+        "|0150|F000007|ACO FORTE S/A|1058|33444555000181||0620001110099|3118601||AV INDUSTRIAL|900||CINCAO|",
         "|0175|12032024|08|3106200|",
     };
     EXPECT_EQ(linhas, esperadas);

@@ -60,10 +60,12 @@ TEST_F(ArmazemSpedTest, NumerosDeOrdemPorFaixaEContador) {
     const auto linhas = LinhasConfirmadas(chave);
     ASSERT_EQ(linhas.size(), 50u);
     EXPECT_EQ(linhas[0], (Linha{100'000'001, "0000", "|0000|a|", ""}));
-    EXPECT_EQ(linhas[1], (Linha{100'100'002, "0001", "|0001|0|", ""}));
-    EXPECT_EQ(linhas[2], (Linha{115'000'050, "0175", "|0175|", ""}));  // na faixa do 0150
-    EXPECT_EQ(linhas[48].ordem, 700'000'040);                           // K001
-    EXPECT_EQ(linhas[49].ordem, 700'000'042);  // K010 = base 700.000.001 + contador 41
+    EXPECT_EQ(linhas[1], (Linha{100'100'001, "0001", "|0001|0|", ""}));
+    EXPECT_EQ(linhas[2], (Linha{115'000'001, "0175", "|0175|", ""}));  // na faixa do 0150, a primeira dela
+    EXPECT_EQ(linhas[3].ordem, 310'000'001);                            // C100: cada faixa conta as suas
+    EXPECT_EQ(linhas[47].ordem, 310'000'045);
+    EXPECT_EQ(linhas[48].ordem, 700'000'001);  // K001
+    EXPECT_EQ(linhas[49].ordem, 705'000'001);  // K010
 }
 
 TEST_F(ArmazemSpedTest, DuplicadosDeRegistrosMestresSoNaMesmaGeracao) {
@@ -83,9 +85,9 @@ TEST_F(ArmazemSpedTest, DuplicadosDeRegistrosMestresSoNaMesmaGeracao) {
     sped.EncerrarGeracao();
     const auto linhas = LinhasConfirmadas(primeira);
     ASSERT_EQ(linhas.size(), 5u);
-    EXPECT_EQ(linhas[0], (Linha{115'000'002, "0150", "|0150|F1|Fornecedor|", "F1"}));
+    EXPECT_EQ(linhas[0], (Linha{115'000'001, "0150", "|0150|F1|Fornecedor|", "F1"}));
     EXPECT_EQ(linhas[1], (Linha{120'000'001, "0200", "|0200|P1|a|", "P1"}));
-    EXPECT_EQ(linhas[2].ordem, 130'000'005);
+    EXPECT_EQ(linhas[2].ordem, 130'000'001);
 
     sped.IniciarGeracao();
     EXPECT_NE(sped.ChaveGeracao(), primeira);
@@ -152,7 +154,7 @@ SET TERM ; ^
         }
         ASSERT_EQ(mensagens.erros.size(), 1u);
         EXPECT_EQ(mensagens.erros[0], "Erro ao gravar o Registro:\rChave: " + std::to_string(chave) +
-                                          "\rChave Agrup: \rOrdem: 310000002\rC\xF3" "d. Reg: C170\rConte\xFA" "do: |C170|conteúdo|");
+                                          "\rChave Agrup: \rOrdem: 310000001\rC\xF3" "d. Reg: C170\rConte\xFA" "do: |C170|conteúdo|");
         const auto linhas = LinhasConfirmadas(chave);
         ASSERT_EQ(linhas.size(), 1u);
         EXPECT_EQ(linhas[0].codigo, "0150");

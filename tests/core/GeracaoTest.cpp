@@ -57,15 +57,16 @@ TEST_F(GeracaoTest, EtapasNaOrdemLinhasConfirmadasArquivoEscritoEErrosImpressos)
     std::vector<std::string> ordem;
     erros.AdicionarErro("0000", "de uma geração anterior");
     int impressoes = 0;
-    g.imprimirErros = [&](const core::ListaErros& lista) { impressoes += static_cast<int>(lista.Quantidade()); };
+    g.imprimirErros = [&](const core::ListaErros& lista) { impressoes += static_cast<int>(lista.Erros().size()); };
     const core::EtapaGeracao comErro{"erro", [](core::Geracao& g) { g.AdicionarErro("C100", "dado ruim"); }};
     const int64_t linhas = core::GerarArquivoSped(
         g, "   ", {Gravar("abertura", "0000", &ordem), comErro, Gravar("bloco C", "C001", &ordem),
                    Gravar("fechamento", "9999", &ordem)});
     EXPECT_EQ(ordem, (std::vector<std::string>{"abertura", "bloco C", "fechamento"}));
     EXPECT_FALSE(sped.EmGeracao());
-    EXPECT_EQ(erros.Quantidade(), 1u) << "a lista recomeça a cada geração";
+    EXPECT_EQ(erros.Erros().size(), 1u) << "a lista recomeça a cada geração";
     EXPECT_EQ(impressoes, 1);
+    EXPECT_FALSE(erros.ProblemasArquivo().empty()) << "o arquivo escrito (incompleto) passa pela conferência";
     EXPECT_EQ(LinhasNoBanco(), 3);
     EXPECT_EQ(linhas, 3);
     EXPECT_TRUE(std::filesystem::exists(pasta.caminho() / "SPED_EFD_2024_03.TXT"));

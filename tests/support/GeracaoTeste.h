@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Geracao.h"
+#include "core/leiaute/Verificador.h"
 #include "tests/support/BancoTeste.h"
 #include "tests/support/MensagensTeste.h"
 
@@ -25,6 +26,11 @@ public:
     // Linhas com o código de registro dado.
     static std::vector<std::string> Registros(const std::vector<std::string>& linhas, const std::string& reg);
 
+    // Todo arquivo gerado passa pela conferência com o leiaute: um problema que o teste não
+    // declarou aqui (pelo tipo da regra, ex.: "e300_obrigatorio") falha o teste. A geração só com
+    // algumas etapas confere só as linhas (campos, tamanhos, números, datas, valores, registros).
+    std::vector<std::string> problemasEsperados;
+
     BancoErpTeste erp;
     PastaTemporaria pasta;
     MensagensTeste mensagens;
@@ -35,6 +41,9 @@ public:
     core::TProgresso progresso;
     core::ConfiguracoesErp configuracoes;
     core::Geracao g{erp.banco(), params, filiais, sped, erros, progresso, mensagens, configuracoes};
+
+private:
+    void ConferirArquivo(bool completo);
 };
 
 }  // namespace teste

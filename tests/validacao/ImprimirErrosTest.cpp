@@ -90,6 +90,26 @@ TEST_F(ImprimirErrosTest, OrdemPorRegistroEMensagemEUmaLinhaPorErro) {
     EXPECT_EQ(paginas[0].UltimaLinhaUsada(), 7);
 }
 
+// Os problemas da conferência do arquivo vêm depois dos de dados, com o título da seção, na ordem
+// das linhas; a seção continua na página seguinte com o título repetido.
+TEST_F(ImprimirErrosTest, ProblemasDoArquivoNaSuaSecao) {
+    const std::string kSecao =
+        W("Problemas do arquivo gerado, conferido com o leiaute oficial (corrija no ERP antes de enviar):");
+    erros.AdicionarErro("0100", "Contabilista sem e-mail");
+    for (int n = 1; n <= 60; ++n) erros.AdicionarProblemaArquivo("C100", fmt::format("Linha {}: problema", n));
+    const std::vector<Pagina> paginas = Imprimir();
+
+    ASSERT_EQ(paginas.size(), 2u);
+    EXPECT_EQ(paginas[0].Linha(5), "Reg.: 0100-Contabilista sem e-mail");
+    EXPECT_EQ(paginas[0].Linha(6), "");
+    EXPECT_EQ(paginas[0].Linha(7), kSecao);
+    EXPECT_EQ(paginas[0].Linha(8), "Reg.: C100-Linha 1: problema");
+    EXPECT_EQ(paginas[0].Linha(61), "Reg.: C100-Linha 54: problema");
+    EXPECT_EQ(paginas[1].Linha(3), kTitulo);
+    EXPECT_EQ(paginas[1].Linha(5), kSecao);
+    EXPECT_EQ(paginas[1].Linha(6), "Reg.: C100-Linha 55: problema");
+}
+
 TEST_F(ImprimirErrosTest, ConfiguracaoCanceladaNaoImprimeNada) {
     erros.AdicionarErro("C100", "Erro");
     bool entregou = false;
