@@ -95,7 +95,8 @@ void AplicarOpcoes(const OpcoesGerar& o, app::TdmPrinc& dm) {
     if (p.DIR_GERACAO.empty()) p.DIR_GERACAO = (fs::absolute(o.pasta.empty() ? "." : o.pasta) / "SPED_EFD").string();
 }
 
-// Tipos fiscais do inventário: os da opção (separados por vírgula) ou a escolha salva.
+// Tipos fiscais do inventário: os da opção (separados por vírgula) ou a escolha salva. A escolha
+// fica em cdsTiposFisc, de onde a geração a lê.
 app::TFiltroTiposFiscais Filtro(const OpcoesGerar& o, app::TdmPrinc& dm) {
     std::string selecao = dm.cdsParams.TIPOS_FISCAIS_INV_SELEC;
     if (o.tiposFiscais) {
@@ -107,6 +108,7 @@ app::TFiltroTiposFiscais Filtro(const OpcoesGerar& o, app::TdmPrinc& dm) {
     app::ListaTiposFiscais tipos = app::CarregarTiposFiscais(tr, selecao);
     if (o.tiposFiscais && o.tiposFiscais->empty())
         for (auto& t : tipos) t.SELEC = false;
+    dm.cdsTiposFisc = tipos;
     return app::FiltroTiposFiscais(tr, tipos);
 }
 

@@ -12,5 +12,15 @@ set +e
 "$BUILD/cli/efd" gerar --pasta "$DEMO" --filial 1 --periodo "$PERIODO" --dir "$DEMO/SPED_EFD" --sim
 rc=$?
 set -e
-[ $rc -eq 0 ] && echo "Arquivo da demonstração em $DEMO/SPED_EFD"
+[ $rc -ne 0 ] && exit $rc
+# O arquivo de dezembro com o inventário de 31/12 (motivo 01), do último dezembro até o mês gerado.
+MES=${PERIODO%/*}
+ANO=${PERIODO#*/}
+[ "$MES" != 12 ] && ANO=$((ANO - 1))
+set +e
+"$BUILD/cli/efd" gerar --pasta "$DEMO" --filial 1 --periodo "12/$ANO" --bloco-h S --inventario "12/$ANO" \
+    --motivo 01 --dir "$DEMO/SPED_EFD" --sim
+rc=$?
+set -e
+[ $rc -eq 0 ] && echo "Arquivos da demonstração (o mês e o inventário de 12/$ANO) em $DEMO/SPED_EFD"
 exit $rc
