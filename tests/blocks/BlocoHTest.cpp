@@ -88,6 +88,16 @@ TEST_F(BlocoHTest, SemInventarioSoAberturaEFechamento) {
     EXPECT_EQ(GerarH(), (V{"|H001|1|", "|H990|2|"}));
 }
 
+TEST_F(BlocoHTest, H010ImportadosGeramOInventarioEEntramNoTotal) {
+    params.GERAR_REG_H = "N";
+    const V linhas = Gerar({{"unificação", [](core::Geracao& g) {
+                                 g.sped.GravarLinha("H010", "|H010|999|KG|2,000|2,500000|5,00|0|||||");
+                             }},
+                            {"bloco H", blocks::GerarBlocoH}});
+    EXPECT_EQ(teste::GeracaoTeste::Registros(linhas, "H005"), V{"|H005|31122023|30,00|01|"});  // 25,00 + 5,00
+    EXPECT_EQ(teste::GeracaoTeste::Registros(linhas, "H010").size(), 2u);
+}
+
 TEST_F(BlocoHTest, CadaOpcaoDeValoracao) {
     struct Caso {
         const char* opcao;
