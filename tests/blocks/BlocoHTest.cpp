@@ -88,6 +88,38 @@ TEST_F(BlocoHTest, SemInventarioSoAberturaEFechamento) {
     EXPECT_EQ(GerarH(), (V{"|H001|1|", "|H990|2|"}));
 }
 
+TEST_F(BlocoHTest, QuantidadeArredondadaEValorUnitarioOuTotal) {
+    struct Caso {
+        const char* proprietario;
+        const char* participante;
+        bool valorUnitario;
+        double valor;
+        double quantidade;
+        const char* h010;  // vazio: nada gravado
+    };
+    const Caso kCasos[] = {
+        {"0", "0", true, 2.5, 3, "|H010|501|KG|3,000|2,500000|7,50|0|||||"},
+        {"1", "T1", false, 7.5, 3, "|H010|501|KG|3,000|2,500000|7,50|1|T1||||"},
+        {"0", "0", true, 2000, 0.0004, ""},
+        {"0", "0", true, 2000, 0.0005, "|H010|501|KG|0,001|2000,000000|2,00|0|||||"},
+    };
+    for (const Caso& c : kCasos) {
+        const auto gravar = [&](core::Geracao& g) {
+            g.estado.estoque = {};
+            blocks::GravarItemInventario(g, {.participante = c.participante,
+                                             .proprietario = c.proprietario,
+                                             .valor = c.valor,
+                                             .valorUnitario = c.valorUnitario,
+                                             .quantidade = c.quantidade,
+                                             .unidade = "KG",
+                                             .mprima = 501});
+            for (const core::TRegistroEFD& r : g.estado.estoque.linhasInventario) g.GravarRegistro(r);
+        };
+        const V h010 = teste::GeracaoTeste::Registros(Gerar({{"posição", gravar}}), "H010");
+        EXPECT_EQ(h010, *c.h010 ? V{c.h010} : V{}) << c.quantidade;
+    }
+}
+
 TEST_F(BlocoHTest, H010ImportadosGeramOInventarioEEntramNoTotal) {
     params.GERAR_REG_H = "N";
     const V linhas = Gerar({{"unificação", [](core::Geracao& g) {
