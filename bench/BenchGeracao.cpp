@@ -80,16 +80,8 @@ int main(int argc, char** argv) {
         p.DIR_GERACAO = (pasta / "SPED_EFD").string();
         fs::create_directories(p.DIR_GERACAO);
 
-        // Tempo de cada etapa pela legenda do progresso.
-        std::string legenda;
-        auto inicioEtapa = Relogio::now();
-        dm.progresso.DefinirCallback([&](const core::TProgresso& pr) {
-            if (pr.Texto == legenda) return;
-            if (!legenda.empty())
-                std::printf("    %-45s %6.1f s\n", util::Cp1252ParaUtf8(legenda).c_str(), Segundos(inicioEtapa));
-            legenda = pr.Texto;
-            inicioEtapa = Relogio::now();
-        });
+        TempoPorEtapa etapas;
+        dm.progresso.DefinirCallback([&](const core::TProgresso& pr) { etapas.Mudou(pr.Texto); });
 
         double melhorGeracao = 1e9, melhorPiso = 1e9, melhorCpuGeracao = 1e9, melhorCpuPiso = 1e9;
         int64_t linhas = 0;
@@ -98,15 +90,13 @@ int main(int argc, char** argv) {
         for (int rodada = 1; rodada <= rodadas; ++rodada) {
             if (rodada > 1) EsvaziarSpedEfd(dm.Banco());
             std::printf("  Rodada %d\n", rodada);
-            legenda.clear();
             ZerarPico();
             inicio = Relogio::now();
             double cpu = CpuSegundos();
             linhas = dm.GerarArquivoSped("");
             const double tempo = Segundos(inicio);
             const double cpuGeracao = CpuSegundos() - cpu;
-            if (!legenda.empty())
-                std::printf("    %-45s %6.1f s\n", util::Cp1252ParaUtf8(legenda).c_str(), Segundos(inicioEtapa));
+            etapas.Encerrar();
             pico = std::max(pico, PicoMB());
             bytes = fs::file_size(core::NomeArquivoSped(p));
             cpu = CpuSegundos();

@@ -87,18 +87,22 @@ int main(int argc, char** argv) {
         p.DIR_GERACAO = (pasta / "SPED_EFD").string();
         fs::create_directories(p.DIR_GERACAO);
 
+        TempoPorEtapa etapas;
+        dm.progresso.DefinirCallback([&](const core::TProgresso& pr) { etapas.Mudou(pr.Texto); });
         double melhorGeracao = 1e9, melhorPiso = 1e9, melhorCpuGeracao = 1e9, melhorCpuPiso = 1e9;
         int64_t linhas = 0, posicoes = 0;
         uintmax_t bytes = 0;
         long pico = 0;
         for (int rodada = 1; rodada <= rodadas; ++rodada) {
             if (rodada > 1) EsvaziarSpedEfd(dm.Banco());
+            std::printf("  Rodada %d\n", rodada);
             ZerarPico();
             inicio = Relogio::now();
             double cpu = CpuSegundos();
             linhas = dm.GerarArquivoSped("");
             const double tempo = Segundos(inicio);
             const double cpuGeracao = CpuSegundos() - cpu;
+            etapas.Encerrar();
             pico = std::max(pico, PicoMB());
             const fs::path arquivo = core::NomeArquivoSped(p);
             bytes = fs::file_size(arquivo);
@@ -106,8 +110,8 @@ int main(int argc, char** argv) {
             cpu = CpuSegundos();
             const double piso = MedirPiso(dm.Banco(), ano, bytes, pasta / "PISO.TXT");
             const double cpuPiso = CpuSegundos() - cpu;
-            std::printf("  Rodada %d: geração %.1f s (CPU %.1f s), piso %.1f s (CPU %.1f s), razão %.1f (CPU %.1f)\n",
-                        rodada, tempo, cpuGeracao, piso, cpuPiso, tempo / piso, cpuGeracao / cpuPiso);
+            std::printf("    geração %.1f s (CPU %.1f s), piso %.1f s (CPU %.1f s), razão %.1f (CPU %.1f)\n", tempo,
+                        cpuGeracao, piso, cpuPiso, tempo / piso, cpuGeracao / cpuPiso);
             melhorGeracao = std::min(melhorGeracao, tempo);
             melhorPiso = std::min(melhorPiso, piso);
             melhorCpuGeracao = std::min(melhorCpuGeracao, cpuGeracao);

@@ -48,6 +48,27 @@ inline long PicoMB() {
 }
 inline void ZerarPico() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
+// Tempo de cada etapa da geração pela legenda do progresso: Mudou a cada aviso do progresso,
+// Encerrar no fim da geração; cada etapa sai numa linha.
+class TempoPorEtapa {
+public:
+    void Mudou(const std::string& texto) {
+        if (texto == legenda_) return;
+        Encerrar();
+        legenda_ = texto;
+        inicio_ = Relogio::now();
+    }
+    void Encerrar() {
+        if (!legenda_.empty())
+            std::printf("    %-45s %6.1f s\n", util::Cp1252ParaUtf8(legenda_).c_str(), Segundos(inicio_));
+        legenda_.clear();
+    }
+
+private:
+    std::string legenda_;
+    Relogio::time_point inicio_ = Relogio::now();
+};
+
 // Apaga as linhas da geração anterior e deixa o Firebird recolher as versões apagadas.
 inline void EsvaziarSpedEfd(db::Banco& banco) {
     db::Transacao tr(banco);
