@@ -29,11 +29,25 @@ constexpr const char* kInsertPrecoProduto =
     "insert into TABELA_PRECOS_PRODS (ID_TABELA_PRECOS_TP, PROD_TP, PADRON_TP, TAMANHO_TP, PRECO_TP, PRECO_IR_TP) "
     "values (2, :PROD, '', '', :PRECO, :PRECO_IR)";
 
+// ICMS do item inventariado para os motivos 02 a 05: uma linha por item, para toda cor e tamanho.
+constexpr const char* kInsertH020 =
+    "insert into PRODUTO_MPRIMA_SPED_H020 (ID_PH, FILIAL_PH, MES_ANO_PH, PROD_PH, MPRIMA_PH, COR_PADRON_PH, "
+    "TAMANHO_PH, CST_PH, BASE_ICMS_PH, VALOR_ICMS_PH, IND_PROP_ESTOQUE_PH) values (:ID, 1, :MES_ANO, :PROD, :MPRIMA, "
+    "'*', '*', '000', :BASE, :ICMS, '0')";
+
 // Valores que variam com o número sem sorteio: o mesmo banco a cada criação.
 double Variar(int i, int modulo, double base, double passo) { return base + (i % modulo) * passo; }
 
-void GravarMaterial(db::Consulta& estoque, db::Consulta& fechamento, db::Consulta& preco, int ano, int mprima, int i) {
+// A linha é numerada pelo material ou, acima de 1.000.000, pelo produto.
+void GravarH020(db::Consulta& h020, int ano, const std::string& prod, int mprima, double base) {
+    h020.Param("ID", mprima > 0 ? mprima : 1000000 + std::stoi(prod)).Param("MES_ANO", fmt::format("12/{}", ano)).Param("PROD", prod).Param("MPRIMA", mprima);
+    h020.Param("BASE", base).Param("ICMS", base * 0.18).Executar();
+}
+
+void GravarMaterial(db::Consulta& estoque, db::Consulta& fechamento, db::Consulta& preco, db::Consulta& h020, int ano,
+                    int mprima, int i) {
     const double custo = Variar(i, 37, 2.5, 0.35);
+    GravarH020(h020, ano, "", mprima, custo * 10);
     estoque.Param("MPRIMA", mprima).Param("CUSTO", custo).Executar();
     fechamento.Param("ANO", ano).Param("MPRIMA", mprima).Param("ESTOQUE", Variar(i, 53, 12, 7.25));
     fechamento.Param("MEDIO", custo * 1.12).Param("CUSTO", custo).Param("COMPRA", custo * 1.05);
@@ -56,13 +70,14 @@ void CriarEstoqueDemo(db::Banco& erp, int ano, int escala) {
     db::Consulta(tr, "insert into TABELA (NUM_TA, COD_TA, DESC_TA) values ('28', '01', '1 2 1')").Executar();
 
     db::Consulta material(tr, kInsertMPrima), estoque(tr, kInsertEstoque), fechamento(tr, kInsertFechamento);
-    db::Consulta precoMaterial(tr, kInsertPrecoMPrima);
-    for (int mprima = 501; mprima <= 504; ++mprima) GravarMaterial(estoque, fechamento, precoMaterial, ano, mprima, mprima);
+    db::Consulta precoMaterial(tr, kInsertPrecoMPrima), h020(tr, kInsertH020);
+    for (int mprima = 501; mprima <= 504; ++mprima)
+        GravarMaterial(estoque, fechamento, precoMaterial, h020, ano, mprima, mprima);
     for (int i = 0; i < kMateriaisPorEscala * escala; ++i) {
         const int mprima = 10000 + i;
         material.Param("COD", mprima).Param("DESCR", fmt::format("CHAPA DE ACO {:05}", i));
         material.Param("TIPO", i % 5 == 0 ? "02" : "01").Param("CUSTO", Variar(i, 37, 2.5, 0.35)).Executar();
-        GravarMaterial(estoque, fechamento, precoMaterial, ano, mprima, i);
+        GravarMaterial(estoque, fechamento, precoMaterial, h020, ano, mprima, i);
     }
 
     db::Consulta produto(tr, kInsertProduto), movimento(tr, kInsertMovimento), precoProduto(tr, kInsertPrecoProduto);
@@ -82,10 +97,12 @@ void CriarEstoqueDemo(db::Banco& erp, int ano, int escala) {
         mover(prod, saida, "S", "M", "**", 2, 1 + i % 5);
         precoProduto.Param("PROD", prod).Param("PRECO", Variar(i, 41, 35, 1.5)).Param("PRECO_IR", Variar(i, 41, 30, 1.5));
         precoProduto.Executar();
+        GravarH020(h020, ano, prod, 0, Variar(i, 41, 35, 1.5) * 10);
     }
     // O produto das vendas também está em estoque, com o mesmo código de item.
     mover("1010", entrada, "E", "", "**", 1, 40);
     precoProduto.Param("PROD", "1010").Param("PRECO", 180.0).Param("PRECO_IR", 150.0).Executar();
+    GravarH020(h020, ano, "1010", 0, 7200);
     tr.Commit();
 }
 
