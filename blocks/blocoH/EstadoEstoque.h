@@ -23,9 +23,9 @@ struct TLinhaH020 {
 using ChaveH020 = std::tuple<std::string, std::string, int, std::string, std::string, std::string>;
 
 struct TEstadoEstoque {
-    core::Dinheiro VL_INV;                  // soma dos VL_ITEM dos H010 desta geração
+    core::Dinheiro VL_INV;                             // soma dos VL_ITEM dos H010 desta geração
     std::vector<core::TRegistroEFD> linhasInventario;  // H010 e H020, gravados depois do H005
-    bool gerarH020 = false;                 // motivo "02" a "05"
+    bool gerarH020 = false;                            // motivo "02" a "05"
     std::map<ChaveH020, std::vector<TLinhaH020>> cdsProdMPH020;
 };
 
