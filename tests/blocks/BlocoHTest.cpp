@@ -199,6 +199,29 @@ TEST_F(BlocoHTest, ValorParaImpostoDeRendaSoDe2015EmDiante) {
     }
 }
 
+TEST_F(BlocoHTest, FiliaisDoEstoque) {
+    params.CALC_PRECO_INVENT = "XX";
+    erp.Executar(R"(
+INSERT INTO ESTOQUEMP (FILIAL_EP, MPRIMA_EP, CUSTO_EP) VALUES (2, 501, 3.3);
+INSERT INTO ESTOQUEMP_MES (ANO_EM, MES_EM, FILIAL_EM, MPRIMA_EM, ESTOQUE_EM) VALUES (2023, 12, 2, 501, 5);
+)");
+    struct Caso {
+        int filial2;
+        int filialInventario;
+        const char* h010;
+    };
+    const Caso kCasos[] = {
+        {0, 0, "|H010|501|KG|10,000|3,300000|33,00|0|||||"},
+        {2, 0, "|H010|501|KG|15,000|3,300000|49,50|0|||||"},  // as duas filiais numa posição
+        {2, 2, "|H010|501|KG|5,000|3,300000|16,50|0|||||"},   // só a filial do inventário
+    };
+    for (const Caso& c : kCasos) {
+        params.FILIAL_2 = c.filial2;
+        params.FILIAL_INVENTARIO = c.filialInventario;
+        EXPECT_EQ(teste::GeracaoTeste::Registros(GerarH(), "H010"), V{c.h010}) << c.filial2 << c.filialInventario;
+    }
+}
+
 TEST_F(BlocoHTest, PseudoFilialAntesDe2016EmPoderDeTerceiros) {
     params.DATA_INI = DataHora::Data(2015, 12, 1);
     params.DATA_FIM = DataHora::Data(2015, 12, 31);
