@@ -152,20 +152,27 @@ void TdmPrinc::DefinirGerarBlocoK(std::string_view valor) { app::DefinirGerarBlo
 
 void TdmPrinc::DefinirMesAnoInventario(std::string_view mesAno) { app::DefinirMesAnoInventario(cdsParams, mesAno); }
 
+// TIPOS_FISCAIS_INV_SELEC: os códigos separados por "-".
+static std::string SelecaoTiposFiscais(const std::vector<std::string>& selecionados) {
+    std::string tipos;
+    for (const std::string& codigo : selecionados) tipos += (tipos.empty() ? "" : "-") + codigo;
+    return tipos.substr(0, core::LocalizarCampoParametro("TIPOS_FISCAIS_INV_SELEC")->tamanho);
+}
+
+static std::vector<std::string> TiposMarcados(const ListaTiposFiscais& tipos) {
+    std::vector<std::string> selecionados;
+    for (const TTipoFiscal& t : tipos)
+        if (t.SELEC) selecionados.push_back(t.COD_TA);
+    return selecionados;
+}
+
 void TdmPrinc::SalvarParametros(const std::vector<std::string>& tiposFiscaisSelecionados) {
     if (!parametrosCriados_) return;
-    std::string tipos;
-    for (const std::string& codigo : tiposFiscaisSelecionados) tipos += (tipos.empty() ? "" : "-") + codigo;
-    cdsParams.TIPOS_FISCAIS_INV_SELEC = tipos.substr(0, core::LocalizarCampoParametro("TIPOS_FISCAIS_INV_SELEC")->tamanho);
+    cdsParams.TIPOS_FISCAIS_INV_SELEC = SelecaoTiposFiscais(tiposFiscaisSelecionados);
     GravarCopiaSalva(ArquivoCopiaSalva(), cdsParams);
 }
 
-void TdmPrinc::SalvarParametros() {
-    std::vector<std::string> selecionados;
-    for (const TTipoFiscal& t : cdsTiposFisc)
-        if (t.SELEC) selecionados.push_back(t.COD_TA);
-    SalvarParametros(selecionados);
-}
+void TdmPrinc::SalvarParametros() { SalvarParametros(TiposMarcados(cdsTiposFisc)); }
 
 TFiltroTiposFiscais TdmPrinc::FiltroTiposFiscais() {
     db::Transacao tr(Banco());
@@ -180,6 +187,8 @@ int64_t TdmPrinc::GerarArquivoSped(const std::string& arquivoUnificar) {
         throw std::runtime_error(util::W("A abertura do programa não terminou (veja a mensagem mostrada então): "
                                          "corrija o problema e abra o programa de novo antes de gerar."));
     if (!armazem_) armazem_ = std::make_unique<core::ArmazemSped>(banco, mensagens_);
+    // O inventário lê os tipos fiscais marcados agora na janela (ou na linha de comando).
+    cdsParams.TIPOS_FISCAIS_INV_SELEC = SelecaoTiposFiscais(TiposMarcados(cdsTiposFisc));
     core::Geracao g{banco, cdsParams, cdsFil, *armazem_, cdsErros, progresso, mensagens_, configuracoes};
     g.caches = caches_;
     return core::GerarArquivoSped(g, arquivoUnificar, blocks::EtapasGeracao());

@@ -6,7 +6,6 @@
 // Geração e piso se alternam em cada rodada e a razão usa o melhor tempo de cada um: numa máquina
 // compartilhada, o melhor tempo é o que menos sofre com os vizinhos. Entre as rodadas SPED_EFD é
 // esvaziada fora da medição, para que toda geração comece como a primeira.
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -19,58 +18,17 @@
 #include <map>
 
 #include "app/DmPrinc.h"
+#include "bench/Medicao.h"
 #include "core/ArquivoTxt.h"
 #include "core/leiaute/Verificador.h"
 #include "erp/demo/InstalacaoDemo.h"
 #include "util/Datas.h"
-#include "util/Mensagens.h"
-#include "util/Texto1252.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class SemMensagens : public util::CaixaMensagem {
-    void Alerta(const std::string& m) override { std::fprintf(stderr, "%s\n", util::Cp1252ParaUtf8(m).c_str()); }
-    void Informacao(const std::string&) override {}
-    bool Confirmacao(const std::string&, bool) override { return true; }
-    void Erro(const std::string& m, const std::string&) override {
-        std::fprintf(stderr, "%s\n", util::Cp1252ParaUtf8(m).c_str());
-    }
-};
-
-using Relogio = std::chrono::steady_clock;
-double Segundos(Relogio::time_point inicio) { return std::chrono::duration<double>(Relogio::now() - inicio).count(); }
-
-// Tempo de CPU do processo (todas as linhas de execução), em segundos: não conta o tempo que a
-// máquina virtual deu a outros, e por isso varia bem menos que o relógio de parede.
-double CpuSegundos() {
-    rusage uso{};
-    getrusage(RUSAGE_SELF, &uso);
-    auto s = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-    return s(uso.ru_utime) + s(uso.ru_stime);
-}
-
-// Pico de memória (VmHWM) desde o último ZerarPico, em MB.
-long PicoMB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string linha; std::getline(status, linha);)
-        if (linha.rfind("VmHWM:", 0) == 0) return std::stol(linha.substr(6)) / 1024;
-    rusage uso{};
-    getrusage(RUSAGE_SELF, &uso);
-    return uso.ru_maxrss / 1024;
-}
-void ZerarPico() { std::ofstream("/proc/self/clear_refs") << "5"; }
-
-// Apaga as linhas da geração anterior e deixa o Firebird recolher as versões apagadas.
-void EsvaziarSpedEfd(db::Banco& banco) {
-    db::Transacao tr(banco);
-    db::Consulta(tr, "delete from SPED_EFD").Executar();
-    tr.Commit();
-    db::Transacao leitura(banco);
-    db::Consulta conta(leitura, "select count(*) as N from SPED_EFD");
-    conta.Proximo();
-}
+using namespace bench;
 
 // O piso: cada tabela de origem lida numa consulta só, todas as colunas convertidas em texto, e um
 // arquivo do mesmo tamanho escrito linha a linha.
@@ -126,16 +84,8 @@ int main(int argc, char** argv) {
         p.DIR_GERACAO = (pasta / "SPED_EFD").string();
         fs::create_directories(p.DIR_GERACAO);
 
-        // Tempo de cada etapa pela legenda do progresso.
-        std::string legenda;
-        auto inicioEtapa = Relogio::now();
-        dm.progresso.DefinirCallback([&](const core::TProgresso& pr) {
-            if (pr.Texto == legenda) return;
-            if (!legenda.empty())
-                std::printf("    %-45s %6.1f s\n", util::Cp1252ParaUtf8(legenda).c_str(), Segundos(inicioEtapa));
-            legenda = pr.Texto;
-            inicioEtapa = Relogio::now();
-        });
+        TempoPorEtapa etapas;
+        dm.progresso.DefinirCallback([&](const core::TProgresso& pr) { etapas.Mudou(pr.Texto); });
 
         double melhorGeracao = 1e9, melhorPiso = 1e9, melhorCpuGeracao = 1e9, melhorCpuPiso = 1e9;
         double melhorConferencia = 1e9, geracaoDaConferencia = 0;
@@ -147,15 +97,13 @@ int main(int argc, char** argv) {
         for (int rodada = 1; rodada <= rodadas; ++rodada) {
             if (rodada > 1) EsvaziarSpedEfd(dm.Banco());
             std::printf("  Rodada %d\n", rodada);
-            legenda.clear();
             ZerarPico();
             inicio = Relogio::now();
             double cpu = CpuSegundos();
             linhas = dm.GerarArquivoSped("");
             const double tempo = Segundos(inicio);
             const double cpuGeracao = CpuSegundos() - cpu;
-            if (!legenda.empty())
-                std::printf("    %-45s %6.1f s\n", util::Cp1252ParaUtf8(legenda).c_str(), Segundos(inicioEtapa));
+            etapas.Encerrar();
             pico = std::max(pico, PicoMB());
             bytes = fs::file_size(core::NomeArquivoSped(p));
             // A mesma conferência que a geração fez no fim (e que efd validar faz), medida sozinha.

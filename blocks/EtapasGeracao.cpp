@@ -7,6 +7,7 @@
 #include "blocks/bloco0/UnidadesComerciais.h"
 #include "blocks/blocoC/BlocoC.h"
 #include "blocks/blocoE/BlocoE.h"
+#include "blocks/blocoH/BlocoH.h"
 #include "core/FechamentoBlocos.h"
 
 namespace blocks {
@@ -33,6 +34,7 @@ std::vector<core::EtapaGeracao> EtapasGeracao() {
          [](core::Geracao& g) {
              if (g.params.DATA_INI >= DataHora::Data(2011, 1, 1)) GerarBlocoG(g);
          }},
+        {"bloco H", GerarBlocoH},
         {"família do 0200", GravarCdsReg0200_E_Filhos},
         {"fechamento dos blocos e bloco 9", core::FecharArquivo},
     };

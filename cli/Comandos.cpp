@@ -159,7 +159,8 @@ std::vector<int> FiliaisPedidas(const std::optional<std::string>& opcao, const a
     return filiais;
 }
 
-// Tipos fiscais do inventário: os da opção (separados por vírgula) ou a escolha salva.
+// Tipos fiscais do inventário: os da opção (separados por vírgula) ou a escolha salva. A escolha
+// fica em cdsTiposFisc, de onde a geração a lê.
 app::TFiltroTiposFiscais Filtro(const OpcoesGerar& o, app::TdmPrinc& dm) {
     std::string selecao = dm.cdsParams.TIPOS_FISCAIS_INV_SELEC;
     if (o.tiposFiscais) {
@@ -171,6 +172,7 @@ app::TFiltroTiposFiscais Filtro(const OpcoesGerar& o, app::TdmPrinc& dm) {
     app::ListaTiposFiscais tipos = app::CarregarTiposFiscais(tr, selecao);
     if (o.tiposFiscais && o.tiposFiscais->empty())
         for (auto& t : tipos) t.SELEC = false;
+    dm.cdsTiposFisc = tipos;
     return app::FiltroTiposFiscais(tr, tipos);
 }
 

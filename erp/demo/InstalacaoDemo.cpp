@@ -6,6 +6,7 @@
 #include "app/Cifra.h"
 #include "app/Segredos.h"
 #include "erp/Esquema.h"
+#include "erp/demo/EstoqueDemo.h"
 #include "erp/demo/NotasSaidaDemo.h"
 #include "util/Datas.h"
 #include "util/Texto1252.h"
@@ -50,6 +51,8 @@ void CriarInstalacaoDemo(const OpcoesDemo& o) {
         util::TData mes(o.hoje.Vazia() ? util::DataHora::Agora() : o.hoje);
         mes.DecMes(1);
         CriarNotasSaidaDemo(erp, mes.Valor(), o.escala);
+        // O inventário do último dezembro até o mês da demonstração.
+        CriarEstoqueDemo(erp, mes.Mes() == 12 ? mes.Ano() : mes.Ano() - 1, o.escala);
     }
     p.banco = arquivos[1].string();
     {

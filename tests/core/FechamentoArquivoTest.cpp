@@ -25,11 +25,11 @@ TEST_F(FechamentoArquivoTest, ContagensDoBloco9ConferemComOArquivo) {
     ASSERT_FALSE(linhas.empty());
     const auto r9900 = Registros(linhas, "9900");
     // Códigos antes do bloco 9: 0000 0001 0005 0100 0990 B001 B990 C001 C990 E001 E100 E110 E990
-    // G001 G990 = 15, mais 9001.
-    EXPECT_EQ(r9900.size(), 15u + 1 + 3);
+    // G001 G990 H001 H990 = 17, mais 9001.
+    EXPECT_EQ(r9900.size(), 17u + 1 + 3);
     EXPECT_EQ(r9900.front(), "|9900|0000|1|");
-    EXPECT_EQ(r9900[r9900.size() - 4], "|9900|G990|1|");
-    EXPECT_EQ(r9900[r9900.size() - 3], "|9900|9900|19|");
+    EXPECT_EQ(r9900[r9900.size() - 4], "|9900|H990|1|");
+    EXPECT_EQ(r9900[r9900.size() - 3], "|9900|9900|21|");
     EXPECT_EQ(r9900[r9900.size() - 2], "|9900|9990|1|");
     EXPECT_EQ(r9900.back(), "|9900|9999|1|");
     EXPECT_EQ(Registros(linhas, "0990"), std::vector<std::string>{"|0990|5|"});
@@ -40,7 +40,7 @@ TEST_F(FechamentoArquivoTest, ContagensDoBloco9ConferemComOArquivo) {
     std::string ordem;
     for (const std::string& l : linhas)
         if (ordem.empty() || ordem.back() != l[1]) ordem += l[1];
-    EXPECT_EQ(ordem, "0BCEG9");
+    EXPECT_EQ(ordem, "0BCEGH9");
 }
 
 TEST_F(FechamentoArquivoTest, ArquivoComCrLfEBytesComoNoBanco) {
