@@ -6,6 +6,7 @@
 #include "app/Cifra.h"
 #include "app/Segredos.h"
 #include "erp/Esquema.h"
+#include "erp/demo/EntradasDemo.h"
 #include "erp/demo/NotasSaidaDemo.h"
 #include "util/Datas.h"
 #include "util/Texto1252.h"
@@ -50,6 +51,7 @@ void CriarInstalacaoDemo(const OpcoesDemo& o) {
         util::TData mes(o.hoje.Vazia() ? util::DataHora::Agora() : o.hoje);
         mes.DecMes(1);
         CriarNotasSaidaDemo(erp, mes.Valor(), o.escala);
+        CriarEntradasDemo(erp, mes.Valor(), o.escala);
     }
     p.banco = arquivos[1].string();
     {
