@@ -4,5 +4,5 @@ set -euo pipefail
 BUILD=$1
 echo "== Gravação na área SPED_EFD"
 "$BUILD/bench/bench_armazem" 300000 2000
-echo "== Geração da demonstração em escala (notas de saída com C170)"
+echo "== Geração da demonstração em escala (notas de saída com C170 e notas de entrada)"
 "$BUILD/bench/bench_geracao" "${2:-100}"

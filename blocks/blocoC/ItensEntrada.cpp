@@ -338,11 +338,14 @@ void JuntarLinhasSemGrade(const core::Geracao& g, std::vector<TItemEntrada>& ite
             temAlvo = true;
             continue;
         }
+        // Também o total do preço, as despesas e a base do PIS/COFINS: o item junto vale o que as
+        // linhas valiam, e o VL_ITEM, o VL_DESC e a base conferem com os impostos somados.
         TItemEntrada& t = juntos[alvo];
         t.TAMANHO.clear();
         for (double TItemEntrada::*v :
              {&I::QTDE_COMERCIAL, &I::QTDE_ENTRADA, &I::PRREAL, &I::VRFRETE_ITEM_EMP, &I::TOT_DESCTO_SUFRAMA_EMP,
-              &I::BASEICMS, &I::VRICMS, &I::BASEIPI, &I::VRIPI, &I::VALOR_PIS, &I::VALOR_COFINS, &I::VR_DESCTO})
+              &I::BASEICMS, &I::VRICMS, &I::BASEIPI, &I::VRIPI, &I::VALOR_PIS, &I::VALOR_COFINS, &I::VR_DESCTO,
+              &I::PRECO_TOTAL_EMP, &I::DESPES_EMP, &I::BASE_PIS_COFINS})
             t.*v += linha.*v;
     }
     itens = std::move(juntos);

@@ -79,9 +79,10 @@ Nota MontarNota(Tipo t, int i) {
                          .preco = 31.9, .aliq = 12, .aliqIpi = 5},
                         {.item = 2, .mprima = 503, .un = "L", .cst = "020", .cfop = "2101", .cstIpi = "000",
                          .qtde = 36, .preco = 29.5, .aliq = 12, .reducao = 0.2, .aliqIpi = 5}};
+            if (i % 10 == 5) n.vrSt = 118.4;  // tinta com ST destacado pelo fornecedor
             break;
         case Tipo::Importacao:  // a nota de importação é emitida pela própria filial
-            n.fornec = 204, n.cfop = "3101", n.emitente = "S", n.serie = "2", n.cnpj = "17432896000180";
+            n.fornec = 204, n.cfop = "3101", n.emitente = "S", n.serie = "2";
             n.linhas = {{.item = 1, .mprima = 503, .un = "L", .cst = "100", .cfop = "3101", .cstIpi = "00",
                          .qtde = 900, .preco = 22.4, .aliqIpi = 10}};
             break;
@@ -89,7 +90,7 @@ Nota MontarNota(Tipo t, int i) {
             // A consumidora do RJ devolve o primeiro item de uma venda com partilha do ICMS.
             const int venda = 6 + 50 * (i / 100);
             const ItemVendido vendido = ItemVendidoDemo(venda, 1);
-            n.fornec = 105, n.clifor = "C", n.cfop = "2202", n.uf = "33", n.cnpj = "17432896000180";
+            n.fornec = 105, n.clifor = "C", n.cfop = "2202";
             n.emitente = "S", n.serie = "2";  // nota de entrada emitida pela filial para a pessoa física
             n.linhas = {{.item = 1, .produto = vendido.produto, .un = vendido.un, .cfop = "2202", .cstIpi = "50",
                          .qtde = vendido.qtde, .preco = vendido.preco, .aliq = vendido.aliqIcms, .aliqIpi = 5,
@@ -106,7 +107,7 @@ Nota MontarNota(Tipo t, int i) {
                          .cstIpi = "99", .qtde = 40, .preco = 42.5, .reducao = 0.3889}};
             break;
         case Tipo::Propria:  // retorno de material, nota emitida pela filial
-            n.fornec = 201, n.cfop = "1949", n.emitente = "S", n.serie = "2", n.cnpj = "17432896000180";
+            n.fornec = 201, n.cfop = "1949", n.emitente = "S", n.serie = "2";
             n.linhas = {{.item = 1, .mprima = 501, .un = "KG", .cst = "041", .cfop = "1949", .cfisIpi = "9",
                          .qtde = 120, .preco = 7.8, .aliq = 0}};
             break;
@@ -186,7 +187,9 @@ void CriarEntradasDemo(db::Banco& erp, const DataHora& mes, int escala) {
         nota.Param("FORNEC", n.fornec).Param("DOC", numero).Param("SERIE", n.serie).Param("CLIFOR", n.clifor);
         nota.Param("EMISSAO", emissao).Param("ENTRADA", entrada).Param("TPDOC", n.tpdoc);
         nota.Param("NUMERO", fmt::format("{:06}", numero));
-        nota.Param("CHAVE", ChaveAcessoDemo(n.uf.c_str(), emissao, n.cnpj, modelo, numero));
+        const bool propria = n.emitente == "S";  // a chave é da filial, em MG
+        nota.Param("CHAVE", ChaveAcessoDemo(propria ? "31" : n.uf.c_str(), emissao, propria ? "17432896000180" : n.cnpj,
+                                            modelo, std::stoi(n.serie), numero));
         nota.Param("EMITENTE", n.emitente).Param("SIT", n.sitDoc).Param("CFOP", n.cfop);
         nota.Param("VALOR", Dinheiro(valor + n.vrSt)).Param("BICM", Dinheiro(bicm)).Param("ICMS", Dinheiro(icms));
         nota.Param("BST", Dinheiro(n.vrSt > 0 ? n.vrSt / 0.18 : 0)).Param("ST", Dinheiro(n.vrSt));

@@ -65,7 +65,7 @@ double Centavos(double v) { return std::round(v * 100) / 100; }
 db::Decimal Dinheiro(double v) { return {std::llround(v * 100), 2}; }
 
 std::string ChaveAcesso(const DataHora& emissao, const char* modelo, int numero) {
-    return ChaveAcessoDemo("31", emissao, "17432896000180", modelo, numero);
+    return ChaveAcessoDemo("31", emissao, "17432896000180", modelo, 1, numero);
 }
 
 // Valores de um item e o que ele soma à nota.
@@ -164,9 +164,9 @@ constexpr const char* kInsertDifal =
 }  // namespace
 
 std::string ChaveAcessoDemo(const char* uf, const DataHora& emissao, const std::string& cnpj, const char* modelo,
-                            int numero) {
-    std::string c = fmt::format("{}{:02}{:02}{}{}001{:09}1{:08}", uf, emissao.ano % 100, emissao.mes, cnpj, modelo,
-                                numero, numero * 7 % 100000000);
+                            int serie, int numero) {
+    std::string c = fmt::format("{}{:02}{:02}{}{}{:03}{:09}1{:08}", uf, emissao.ano % 100, emissao.mes, cnpj, modelo,
+                                serie, numero, numero * 7 % 100000000);
     int soma = 0, peso = 2;
     for (auto it = c.rbegin(); it != c.rend(); ++it) {
         soma += (*it - '0') * peso;

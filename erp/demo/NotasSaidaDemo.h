@@ -19,7 +19,7 @@ void CriarNotasSaidaDemo(db::Banco& erp, const util::DataHora& mes, int escala);
 
 // Chave de acesso de 44 algarismos com o dígito verificador (módulo 11); 'uf' é o código IBGE.
 std::string ChaveAcessoDemo(const char* uf, const util::DataHora& emissao, const std::string& cnpj,
-                            const char* modelo, int numero);
+                            const char* modelo, int serie, int numero);
 
 // O produto de um item de uma nota de venda da demonstração (as devoluções o trazem de volta).
 struct ItemVendido {

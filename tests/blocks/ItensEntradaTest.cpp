@@ -33,6 +33,7 @@ TEST_F(ItensEntradaTest, TamanhosSemGradeViramUmaLinhaEComGradeFicamSeparados) {
     EXPECT_EQ(Campos(linhas, "C170", 2), (V{"001", "002"}));
     EXPECT_EQ(Campos(linhas, "C170", 5), (V{"30,00000", "5,00000"}));
     EXPECT_EQ(Campos(linhas, "C170", 7), (V{"300,00", "10,00"})) << "30 x 10 e 5 x 2";
+    EXPECT_EQ(Campos(linhas, "C170", 26), (V{"300,00", "10,00"})) << "a base do PIS também é somada";
     EXPECT_EQ(Campos(linhas, "C190", 5), V{"310,00"});
 
     configuracoes.GERAR_GRADE_MP = true;
