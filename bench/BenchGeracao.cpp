@@ -1,6 +1,6 @@
-// Mede uma geração inteira sobre a demonstração em escala (notas de saída com C170 e de entrada): tempo, linhas
-// por segundo e pico de memória, e o piso medido na mesma execução: ler as mesmas linhas de origem
-// com uma consulta por tabela e escrever um arquivo do mesmo tamanho.
+// Mede uma geração inteira sobre a demonstração em escala (notas de saída com C170 e notas de
+// entrada): tempo, linhas por segundo e pico de memória, e o piso medido na mesma execução: ler as
+// mesmas linhas de origem com uma consulta por tabela e escrever um arquivo do mesmo tamanho.
 //   bench_geracao [escala] [rodadas]   (padrão 100: cerca de 100.000 notas de saída com cinco itens e
 //   30.000 de entrada; 3 rodadas)
 // Geração e piso se alternam em cada rodada e a razão usa o melhor tempo de cada um: numa máquina
