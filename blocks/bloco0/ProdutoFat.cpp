@@ -83,9 +83,9 @@ void ItemEstoque(core::Geracao& g, const TDadosFaturamento& d, TProdutoFat& r) {
     core::GravarNoErp(g.banco, "o item de estoque " + r.codigo, [&](db::Transacao& tr) {
         r.idItemEstoque = static_cast<int>(db::GenId(tr, "ID_PROD_ITEM_ESTOQUE"));
         db::Consulta ins(tr,
-                         "insert into PROD_ITEM_ESTOQUE(ID_PI, PROD_PI, PADRON_PI, TAMANHO_PI, CODIGO_PI, DESCRICAO_PI, "
-                         "DATA_INCLUSAO_PI, STATUS_PI, USUARIO_INCLUSAO_PI) values (:ID, :PROD, :PADRON, :TAM, :COD, "
-                         ":DESCR, cast('now' as timestamp), 'A', 'AUTOMATICO')");
+                         "insert into PROD_ITEM_ESTOQUE(ID_PI, PROD_PI, PADRON_PI, TAMANHO_PI, CODIGO_PI, "
+                         "DESCRICAO_PI, DATA_INCLUSAO_PI, STATUS_PI, USUARIO_INCLUSAO_PI) values (:ID, :PROD, "
+                         ":PADRON, :TAM, :COD, :DESCR, cast('now' as timestamp), 'A', 'AUTOMATICO')");
         ins.Param("ID", r.idItemEstoque).Param("PROD", d.produto).Param("PADRON", vazioAsterisco(d.padronizacao));
         ins.Param("TAM", vazioAsterisco(d.tamanho)).Param("COD", r.codigo).Param("DESCR", r.descricao);
         ins.Executar();

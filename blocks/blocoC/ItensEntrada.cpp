@@ -298,7 +298,8 @@ void AcumularC190Entrada(const core::Geracao& g, TDocumentoEntrada& doc, const T
     if (i.BASEICMS > 0) c190.VL_BC_ICMS += EmDecimilesimos(i.BASEICMS);
     c190.VL_ICMS += EmDecimilesimos(i.VRICMS);
     const std::string tributacao = i.CST.size() >= 3 ? i.CST.substr(1, 2) : std::string();
-    if (tributacao == "20" || tributacao == "70") c190.VL_RED_BC += std::max<int64_t>(0, R((i.PRREAL - i.BASEICMS) * 10000));
+    if (tributacao == "20" || tributacao == "70")
+        c190.VL_RED_BC += std::max<int64_t>(0, R((i.PRREAL - i.BASEICMS) * 10000));
     if (!IpiDeUsoConsumoFenuka(g, i)) c190.VL_IPI += EmDecimilesimos(i.VRIPI);
 }
 

@@ -95,6 +95,21 @@ TEST_F(ProdutoFatTest, CriaOItemDeEstoqueUmaVezEReaproveitaOExistente) {
     EXPECT_EQ(ItensEstoque().size(), 2u);
 }
 
+TEST_F(ProdutoFatTest, ItemCriadoFicaMesmoQuandoAGeracaoFalha) {
+    EXPECT_THROW(Gerar({{"códigos e falha",
+                         [](core::Geracao& g) {
+                             blocks::CodigoFaturamento(g, "1010", "05", "", "38");
+                             throw std::runtime_error("falha depois do item");
+                         }}}),
+                 std::exception);
+    EXPECT_EQ(ItensEstoque().size(), 1u);
+}
+
+TEST_F(ProdutoFatTest, FilialNaoInformadaFalha) {
+    params.FILIAL = 0;
+    EXPECT_THROW(Codigos({{"1010", "05", "38"}}), std::exception);
+}
+
 TEST_F(ProdutoFatTest, CodigoCadastradoNaoCriaItemEDependeDaFilial) {
     erp.Executar("INSERT INTO PRODUTO_COD_DESC_FAT (GRUPO_CL_PF, PRODUTO_PF, PADRONIZ_PF, TAM_PF, COD_FATUR_PF, "
                  "DESC_FATUR_PF) VALUES ('', '1010', '05', '38', 'TR-AZ-38', 'TRELICA AZUL NUM 38');"
