@@ -176,3 +176,41 @@ TEST_F(ItensEntradaTest, SemAbatimentoAntesDe2019) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ItensEntradaTest, TotaisDoC100EIpiDeUsoEConsumoDaFenuka) {
+    auto item = [](const char* tipoFiscal, double ipi, double percDescto, double vrDescto) {
+        TItemEntrada i;
+        i.NOME_TABELA = "ENTRADAMP";
+        i.QTDE_ENTRADA = 3, i.PRECO_UNIT = 33.333, i.VRIPI = ipi, i.PERC_DESCTO = percDescto;
+        i.VR_DESCTO = vrDescto, i.TIPO_FISCAL_MP = tipoFiscal, i.DESPES_EMP = 1;
+        return i;
+    };
+    const std::vector<TItemEntrada> itens = {item("01", 5, 10, 0), item("07", 7, 0, 2.5)};
+    blocks::TTotaisEntrada t = blocks::TotaisItensEntrada(g, itens);
+    EXPECT_EQ(t.mercadorias, 2 * 1000000) << "3 x 33,333 = 100,00 por item";
+    EXPECT_EQ(t.descontos, 125000) << "10% de 100,00 e mais 2,50";
+    EXPECT_EQ(t.ipi, 120000);
+    EXPECT_EQ(t.despesas, 20000);
+
+    configuracoes.COD_CONTABILIDADE = "FENUKA";
+    params.DATA_INI = DataHora::Data(2016, 1, 1);
+    t = blocks::TotaisItensEntrada(g, itens);
+    EXPECT_EQ(t.ipi, 50000) << "o IPI do material de uso e consumo vira despesa";
+    EXPECT_EQ(t.despesas, 90000);
+}
+
+TEST_F(ItensEntradaTest, NaturezaDaNotaQuandoORegraDoCfopPede) {
+    erp.Executar("INSERT INTO CFOP (FILIAL_CF, CFOP_CF, DESC_NATOPER_NFENT_SPED_CF) VALUES (1, '1101', 'S');"
+                 "INSERT INTO TABELA (NUM_TA, COD_TA, DESC_TA) VALUES ('17', '1556', 'USO E CONSUMO');");
+    CriarNotaEntrada({.descNatoper = "COMPRA DE BOBINAS"});
+    CriarItemEntrada({.item = 1});
+    CriarItemEntrada({.item = 2, .cfop = "1556"});
+    const V linhas = Gerar();
+    V naturezas;
+    for (const std::string& l : Registros(linhas, "0400")) naturezas.push_back(Campo(l, 3));
+    EXPECT_EQ(naturezas, (V{"COMPRA DE BOBINAS", "USO E CONSUMO"}));
+}
+
+}  // namespace
