@@ -14,7 +14,7 @@ namespace {
 std::string Aparado(std::string_view s) { return std::string(core::AparadoEFD(s)); }
 
 std::string Primeiro(core::ConsultasGeracao::Reserva& q, const char* coluna) {
-    return q->Abrir() ? q->operator[](coluna).Texto() : std::string();
+    return q->Abrir() ? (*q)[coluna].Texto() : std::string();
 }
 
 std::string ParametroEmisNota(core::Geracao& g, const char* chave) {
