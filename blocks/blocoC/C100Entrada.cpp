@@ -20,8 +20,6 @@ using util::DataHora;
 
 namespace {
 
-constexpr std::string_view kSemEfeito = "02-03-04-05";
-
 // Uma situação da tabela do leiaute; um algarismo só ganha o zero à esquerda.
 std::string SituacaoDoLeiaute(core::Geracao& g, const TNotaEntrada& ne) {
     std::string sit(core::AparadoEFD(ne.SIT_DOC_NE));
@@ -104,7 +102,7 @@ TTotaisEntrada TotaisItensEntrada(const core::Geracao& g, const std::vector<TIte
 
 void GerarC100Entrada(core::Geracao& g, TDocumentoEntrada& doc) {
     const TNotaEntrada& ne = doc.nota;
-    const bool reduzido = CodigoNaLista(kSemEfeito, doc.codSit);
+    const bool reduzido = CodigoNaLista(kSituacoesSemEfeito, doc.codSit);
     const TTotaisEntrada t = TotaisItensEntrada(g, doc.itens);
     auto valor = [](double v) { return FormatarValor(v, 2); };
     auto soma = [](double v, int64_t total) { return FormatarValorDecimilesimos(R(v * 10000) + total, 2); };

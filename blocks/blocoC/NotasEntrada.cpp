@@ -86,8 +86,6 @@ const ColunaDocumento<TNotaEntrada> kColunasNota[] = {
     {"(select FI.CGC_FI from FILIAL FI where FI.COD_FI = NE.FILIAL_NE)", &N::CNPJ_FILIAL},
 };
 
-constexpr std::string_view kSemEfeito = "02-03-04-05";
-
 // Observações (C195 com o 0460) da base e do valor do ICMS-ST destacados na nota.
 void GravarObservacoesST(core::Geracao& g, const TNotaEntrada& ne) {
     if (ne.VRICMSSUBST_NE <= 0) return;
@@ -103,7 +101,7 @@ void ProcessarNotaMercadorias(core::Geracao& g, TDocumentoEntrada& doc, TConsult
     CarregarItensEntrada(g, ne, consultas, doc.itens);
     GerarC100Entrada(g, doc);
     // O C100 sem efeito não tem filhos (nem as observações do ST, que o leiaute recusaria ali).
-    if (CodigoNaLista(kSemEfeito, doc.codSit)) return;
+    if (CodigoNaLista(kSituacoesSemEfeito, doc.codSit)) return;
     if (g.configuracoes.GERAR_REG_C101_DEVOLUCAO) GerarC101Devolucao(g, doc);
     // Informações complementares (C110, C113), importação (C120) e títulos (C140/C141) entram aqui
     // quando existirem.

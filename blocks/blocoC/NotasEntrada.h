@@ -103,6 +103,8 @@ std::string CodModDocumento(const core::Geracao& g, const std::string& tpdoc);
 bool CodigoNaLista(std::string_view lista, std::string_view codigo);
 
 // C100Entrada.cpp
+// Canceladas, canceladas extemporâneas, denegadas e inutilizadas: só o C100 reduzido.
+inline constexpr std::string_view kSituacoesSemEfeito = "02-03-04-05";
 std::string SituacaoDocEntrada(core::Geracao& g, const TNotaEntrada& ne);
 // "0" quando a própria empresa emitiu a nota (EMITENTE_NE "S").
 inline std::string IndicadorEmitente(const TNotaEntrada& ne) { return ne.EMITENTE_NE == "S" ? "0" : "1"; }
