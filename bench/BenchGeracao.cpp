@@ -1,8 +1,10 @@
-// Mede uma geração inteira sobre a demonstração em escala (notas de saída com C170): tempo, linhas
-// por segundo e pico de memória, e o piso medido na mesma execução: ler as mesmas linhas de origem
-// com uma consulta por tabela e escrever um arquivo do mesmo tamanho. Mede também a conferência do
-// arquivo com o leiaute (a que a geração faz no fim e a de efd validar) e lista o que ela achou.
-//   bench_geracao [escala] [rodadas]   (padrão 100: cerca de 100.000 notas com cinco itens; 3 rodadas)
+// Mede uma geração inteira sobre a demonstração em escala (notas de saída com C170 e notas de
+// entrada): tempo, linhas por segundo e pico de memória, e o piso medido na mesma execução: ler as
+// mesmas linhas de origem com uma consulta por tabela e escrever um arquivo do mesmo tamanho. Mede
+// também a conferência do arquivo com o leiaute (a que a geração faz no fim e a de efd validar) e
+// lista o que ela achou.
+//   bench_geracao [escala] [rodadas]   (padrão 100: cerca de 100.000 notas de saída com cinco itens e
+//   30.000 de entrada; 3 rodadas)
 // Geração e piso se alternam em cada rodada e a razão usa o melhor tempo de cada um: numa máquina
 // compartilhada, o melhor tempo é o que menos sofre com os vizinhos. Entre as rodadas SPED_EFD é
 // esvaziada fora da medição, para que toda geração comece como a primeira.
@@ -39,6 +41,9 @@ double MedirPiso(db::Banco& banco, const core::TParametros& p, uintmax_t bytes, 
         const char* consultas[] = {
             "select * from NOTASAI where FILIAL_NS = 1 and EMISSAO_NS >= :DATA_INI and EMISSAO_NS <= :DATA_FIM",
             "select * from ITENSNS where FILIAL_SA = 1 and DATA_SA >= :DATA_INI and DATA_SA <= :DATA_FIM",
+            "select * from NOTAENT where FILIAL_NE = 1 and ENTRADA_NE >= :DATA_INI and ENTRADA_NE <= :DATA_FIM",
+            "select * from ENTRADAMP where FILIAL_EMP = 1 and DATA_EMP >= :DATA_INI and DATA_EMP <= :DATA_FIM",
+            "select * from ENTRADAPROD where FILIAL_EP = 1 and DATA_EP >= :DATA_INI and DATA_EP <= :DATA_FIM",
         };
         size_t tamanho = 0;
         for (const char* sql : consultas) {
@@ -81,6 +86,7 @@ int main(int argc, char** argv) {
         p.DATA_FIM = mes.UltimoDia().SoData();
         p.GERAR_SAIDAS = "S";
         p.GERAR_C170_SAI = "S";
+        p.GERAR_ENTRADAS = "S";
         p.DIR_GERACAO = (pasta / "SPED_EFD").string();
         fs::create_directories(p.DIR_GERACAO);
 
@@ -132,7 +138,8 @@ int main(int argc, char** argv) {
         }
         std::printf("Geração:  %lld linhas (%ju bytes) em %.1f s, %.0f linhas/s, pico de memória %ld MB\n",
                     static_cast<long long>(linhas), bytes, melhorGeracao, linhas / melhorGeracao, pico);
-        std::printf("Piso:     %.1f s (ler as notas e os itens numa consulta cada e escrever o mesmo volume)\n",
+        std::printf("Piso:     %.1f s (ler as notas de saída e de entrada e os seus itens numa consulta cada e "
+                    "escrever o mesmo volume)\n",
                     melhorPiso);
         std::printf("Razão:    %.1f vezes o piso (melhor tempo de cada em %d rodadas); em tempo de CPU, %.1f s "
                     "contra %.1f s: %.1f vezes\n",

@@ -3,6 +3,7 @@
 // anteriores (MPRIMA_PRODUTO_ALTERACOES), com os valores que valiam no último dia do período.
 #include "blocks/bloco0/DadosItem.h"
 
+#include "blocks/bloco0/ProdutoFat.h"
 #include "core/Geracao.h"
 #include "util/Datas.h"
 #include "util/Texto1252.h"
@@ -66,7 +67,7 @@ std::string ErroProduto(const TItemDocumento& doc) {
 std::string DescricaoPadraoProduto(core::Geracao& g, const TItemDocumento& doc, const core::TProduto& p) {
     std::string descricao = DescricaoAnteriorProduto(g, doc);
     if (descricao.empty()) descricao = doc.descricao;
-    // Falta aqui a descrição de faturamento (TProdutoFat), que ainda não existe neste programa.
+    if (descricao.empty()) descricao = DescricaoFaturamento(g, doc.produto, doc.padronizacao);
     if (descricao.empty()) descricao = p.DESCNF_PR.empty() ? p.DESC_PR : p.DESCNF_PR;
     return descricao;
 }

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "blocks/bloco0/ProdutoFat.h"
 #include "util/DataHora.h"
 
 namespace blocks {
@@ -72,6 +73,7 @@ struct TabelasBloco0 {
     std::map<std::string, TItemResolvido, std::less<>> itensResolvidos;  // entrada do documento → resposta
     int contadorItens = 0;                                               // ID do próximo 0200
     TUnidadesComerciais cdsUnComercNF;
+    TProdutoFat produtoFat;  // último código de faturamento calculado
 };
 
 }  // namespace blocks

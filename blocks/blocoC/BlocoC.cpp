@@ -3,6 +3,7 @@
 #include "blocks/blocoC/BlocoC.h"
 
 #include "blocks/BlocosSemConteudo.h"
+#include "blocks/blocoC/NotasEntrada.h"
 #include "blocks/blocoC/NotasSaida.h"
 #include "core/Geracao.h"
 
@@ -10,7 +11,8 @@ namespace blocks {
 
 void GerarBlocoC(core::Geracao& g) {
     if (g.params.GERAR_SAIDAS == "S") GerarNotasSaida(g);
-    // As notas de entrada entram aqui quando GERAR_ENTRADAS for "S".
+    // Conhecimentos, documentos de comunicação e contas de consumo ganham aqui o seu gancho.
+    if (g.params.GERAR_ENTRADAS == "S") GerarNotasEntrada(g);
     GerarC001(g);
 }
 

@@ -20,11 +20,6 @@ std::string Origem(const TNotaSaida& ns) {
 
 char TipoParticipante(const TNotaSaida& ns) { return ns.CLIFORREP_NS.empty() ? ' ' : ns.CLIFORREP_NS[0]; }
 
-std::string Serie(const core::Geracao& g, const TNotaSaida& ns) {
-    std::string serie = ns.SERFISC_NS;
-    if (SerieTresDigitos(g, ns.MODELO_DOC_NS) && serie.size() < 3) serie.insert(0, 3 - serie.size(), '0');
-    return serie;
-}
 
 std::string DataEntradaSaida(const TNotaSaida& ns, const core::TParametros& p) {
     if (ns.TPNOTA_NS == "E") return core::FormatarDataEFD(ns.EMISSAO_NS);
@@ -33,12 +28,6 @@ std::string DataEntradaSaida(const TNotaSaida& ns, const core::TParametros& p) {
     return core::FormatarDataEFD(saida);
 }
 
-std::string IndicadorPagamento(const TNotaSaida& ns, const core::TParametros& p) {
-    if (!core::AparadoEFD(ns.INDPAG_XML_NS).empty()) return ns.INDPAG_XML_NS;
-    if (ns.PRAZO_NS.find("A VISTA") != std::string::npos) return "0";
-    if (ns.PRAZO_NS.find("APRES") != std::string::npos || ns.NUMPARC_NS > 0) return "1";
-    return p.DATA_INI < DataHora::Data(2012, 7, 1) ? "9" : "2";
-}
 
 std::string IndicadorFrete(const std::string& tipo) {
     static constexpr std::pair<const char*, const char*> kMapa[] = {
@@ -59,6 +48,19 @@ std::string SituacaoDocSaida(const TNotaSaida& ns, const core::TParametros& para
     if (ns.CNPJ_NS == core::SomenteNumeros(params.CNPJ_FIL) && ns.VALOR_NS == 0) return "08";
     if (ns.TPNOTA_NS == "A") return "08";
     return "00";
+}
+
+std::string SerieDocumento(const core::Geracao& g, std::string_view modelo, std::string serie) {
+    if (SerieTresDigitos(g, modelo) && serie.size() < 3) serie.insert(0, 3 - serie.size(), '0');
+    return serie;
+}
+
+std::string IndicadorPagamento(const std::string& indPagXml, const std::string& prazo, int parcelas,
+                               const core::TParametros& p) {
+    if (!core::AparadoEFD(indPagXml).empty()) return indPagXml;
+    if (prazo.find("A VISTA") != std::string::npos) return "0";
+    if (prazo.find("APRES") != std::string::npos || parcelas > 0) return "1";
+    return p.DATA_INI < DataHora::Data(2012, 7, 1) ? "9" : "2";
 }
 
 bool SerieTresDigitos(const core::Geracao& g, std::string_view modelo) {
@@ -94,7 +96,7 @@ void GravarC100Saida(core::Geracao& g, TDocumentoSaida& doc) {
     r.SetCampo("COD_PART", doc.codPart);
     r.SetCampo("COD_MOD", ns.MODELO_DOC_NS);
     r.SetCampo("COD_SIT", doc.codSit);
-    r.SetCampo("SER", Serie(g, ns));
+    r.SetCampo("SER", SerieDocumento(g, ns.MODELO_DOC_NS, ns.SERFISC_NS));
     r.SetCampo("NUM_DOC", core::AparadoEFD(ns.DOCTO_FISCAL_NS).empty() ? std::to_string(ns.DOCTO_NS)
                                                                        : ns.DOCTO_FISCAL_NS);
     const bool semChave = (doc.codSit == "02" || doc.codSit == "03") && ns.EMISSAO_NS < DataHora::Data(2011, 1, 1);
@@ -102,7 +104,7 @@ void GravarC100Saida(core::Geracao& g, TDocumentoSaida& doc) {
     r.SetCampo("DT_DOC", core::FormatarDataEFD(ns.EMISSAO_NS));
     r.SetCampo("DT_E_S", DataEntradaSaida(ns, g.params));
     r.SetCampo("VL_DOC", valor(ns.VALOR_NS));
-    r.SetCampo("IND_PAGTO", IndicadorPagamento(ns, g.params));
+    r.SetCampo("IND_PAGTO", IndicadorPagamento(ns.INDPAG_XML_NS, ns.PRAZO_NS, ns.NUMPARC_NS, g.params));
     r.SetCampo("VL_DESC", valor(fenuka ? ns.VRDESCTO_NS + abatimentos : ns.VRDESCTO_NS));
     r.SetCampo("VL_ABAT_NT", valor(abatimentos));
     r.SetCampo("VL_MERC", valor(ns.VRMERC_NS));

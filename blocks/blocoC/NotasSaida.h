@@ -89,6 +89,11 @@ std::string FiltroNotasSaida(const core::Geracao& g);
 // C100Saida.cpp
 std::string SituacaoDocSaida(const TNotaSaida& ns, const core::TParametros& params);
 bool SerieTresDigitos(const core::Geracao& g, std::string_view modelo);
+// SER do C100: com zeros à esquerda até três caracteres quando SerieTresDigitos vale para o modelo.
+std::string SerieDocumento(const core::Geracao& g, std::string_view modelo, std::string serie);
+// IND_PAGTO do C100 (saídas e entradas).
+std::string IndicadorPagamento(const std::string& indPagXml, const std::string& prazo, int parcelas,
+                               const core::TParametros& p);
 void GravarC100Saida(core::Geracao& g, TDocumentoSaida& doc);
 void GravarC160Saida(core::Geracao& g, TDocumentoSaida& doc);
 // NFC-e (modelo 65): só C100 e C190, sem participante.

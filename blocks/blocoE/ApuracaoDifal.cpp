@@ -25,4 +25,11 @@ void AcumularPartilhaDifal(core::Geracao& g, const TPartilhaDifal& p) {
     a.E310[std::string(core::kUFEmpresa)].VL_TOT_DEBITOS_DIFAL += p.VL_ICMS_UF_REM;
 }
 
+void AcumularCreditoDifalDevolucao(core::Geracao& g, const std::string& ufDestino, Dinheiro parcelaDestino,
+                                   Dinheiro parcelaRemetente) {
+    TApuracao& a = g.estado.apuracao;
+    a.E310[ufDestino].VL_TOT_CREDITOS_DIFAL += parcelaDestino;
+    a.E310[std::string(core::kUFEmpresa)].VL_TOT_CREDITOS_DIFAL += parcelaRemetente;
+}
+
 }  // namespace blocks

@@ -23,4 +23,9 @@ struct TPartilhaDifal {
 
 void AcumularPartilhaDifal(core::Geracao& g, const TPartilhaDifal& p);
 
+// Devolução de uma venda com partilha: a parcela que foi da UF de destino volta como crédito dessa
+// UF ('ufDestino'), e a que foi do remetente como crédito da UF da empresa.
+void AcumularCreditoDifalDevolucao(core::Geracao& g, const std::string& ufDestino, Dinheiro parcelaDestino,
+                                   Dinheiro parcelaRemetente);
+
 }  // namespace blocks

@@ -7,6 +7,7 @@
 #include "app/Segredos.h"
 #include "erp/Esquema.h"
 #include "erp/demo/EstoqueDemo.h"
+#include "erp/demo/EntradasDemo.h"
 #include "erp/demo/NotasSaidaDemo.h"
 #include "util/Datas.h"
 #include "util/Texto1252.h"
@@ -53,6 +54,7 @@ void CriarInstalacaoDemo(const OpcoesDemo& o) {
         CriarNotasSaidaDemo(erp, mes.Valor(), o.escala);
         // O inventário do último dezembro até o mês da demonstração.
         CriarEstoqueDemo(erp, mes.Mes() == 12 ? mes.Ano() : mes.Ano() - 1, o.escala);
+        CriarEntradasDemo(erp, mes.Valor(), o.escala);
     }
     p.banco = arquivos[1].string();
     {

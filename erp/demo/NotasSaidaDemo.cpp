@@ -64,17 +64,8 @@ constexpr Mercadoria kMateriasPrimas[] = {{"", 501, "KG", "BOBINA DE ACO", 7.8},
 double Centavos(double v) { return std::round(v * 100) / 100; }
 db::Decimal Dinheiro(double v) { return {std::llround(v * 100), 2}; }
 
-// Chave de acesso de 44 algarismos com o dígito verificador (módulo 11).
 std::string ChaveAcesso(const DataHora& emissao, const char* modelo, int numero) {
-    std::string c = fmt::format("31{:02}{:02}17432896000180{}001{:09}1{:08}", emissao.ano % 100, emissao.mes, modelo,
-                                numero, numero * 7 % 100000000);
-    int soma = 0, peso = 2;
-    for (auto it = c.rbegin(); it != c.rend(); ++it) {
-        soma += (*it - '0') * peso;
-        peso = peso == 9 ? 2 : peso + 1;
-    }
-    const int resto = soma % 11;
-    return c + std::to_string(resto < 2 ? 0 : 11 - resto);
+    return ChaveAcessoDemo("31", emissao, "17432896000180", modelo, 1, numero);
 }
 
 // Valores de um item e o que ele soma à nota.
@@ -171,6 +162,26 @@ constexpr const char* kInsertDifal =
     "values (1, :DOC, '1', :ITEM, :BASE, 20, :FCP, :DEST, 0)";
 
 }  // namespace
+
+std::string ChaveAcessoDemo(const char* uf, const DataHora& emissao, const std::string& cnpj, const char* modelo,
+                            int serie, int numero) {
+    std::string c = fmt::format("{}{:02}{:02}{}{}{:03}{:09}1{:08}", uf, emissao.ano % 100, emissao.mes, cnpj, modelo,
+                                serie, numero, numero * 7 % 100000000);
+    int soma = 0, peso = 2;
+    for (auto it = c.rbegin(); it != c.rend(); ++it) {
+        soma += (*it - '0') * peso;
+        peso = peso == 9 ? 2 : peso + 1;
+    }
+    const int resto = soma % 11;
+    return c + std::to_string(resto < 2 ? 0 : 11 - resto);
+}
+
+ItemVendido ItemVendidoDemo(int numero, int item) {
+    const int i = numero - 1, k = item - 1;
+    const Tipo t = TipoDaNota(i);
+    const ItemCalculado c = CalcularItem(t, DestinatarioDe(t), i, k);
+    return {c.m->produto, c.m->un, c.qtde, c.preco, c.aliq};
+}
 
 void CriarNotasSaidaDemo(db::Banco& erp, const DataHora& mes, int escala) {
     db::Transacao tr(erp);

@@ -1,6 +1,6 @@
 /* Notas fiscais de saída (NOTASAI, ITENSNS, com os conhecimentos de frete ligados e o DIFAL dos
-   itens) e de entrada (NOTAENT, ENTRADAMP): por ora, nas entradas, só as colunas das chaves, das
-   datas e das unidades comerciais dos itens. */
+   itens) e de entrada (NOTAENT, ENTRADAMP): aqui as colunas das chaves, das datas e das unidades
+   comerciais dos itens; as demais colunas das entradas estão em entradas.sql. */
 CREATE TABLE NOTASAI (
     FILIAL_NS INTEGER NOT NULL,
     DOCTO_NS  INTEGER NOT NULL,
