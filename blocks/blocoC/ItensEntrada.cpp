@@ -9,6 +9,7 @@
 #include "blocks/bloco0/Itens.h"
 #include "blocks/bloco0/NaturezasObservacoes.h"
 #include "blocks/bloco0/ProdutoFat.h"
+#include "blocks/blocoC/CamposC170.h"
 #include "blocks/blocoC/NotasEntrada.h"
 #include "blocks/blocoC/NotasSaida.h"
 #include "blocks/blocoE/ApuracaoIcms.h"
@@ -173,8 +174,6 @@ bool Ler(core::Geracao& g, std::unique_ptr<db::Consulta>& consulta, const std::s
 
 bool LinhaMPrima(const TItemEntrada& i) { return i.NOME_TABELA == "ENTRADAMP"; }
 
-std::string CstCurto(const std::string& cst) { return cst.size() >= 3 ? cst.substr(cst.size() - 2) : cst; }
-
 bool IpiDeUsoConsumoFenuka(const core::Geracao& g, const TItemEntrada& i) {
     return g.configuracoes.COD_CONTABILIDADE == "FENUKA" && g.params.DATA_INI >= DataHora::Data(2016, 1, 1) &&
            !i.TIPO_FISCAL_MP.empty() && i.TIPO_FISCAL_MP != "06" && i.TIPO_FISCAL_MP != "01";
@@ -269,18 +268,8 @@ void GerarC170Entrada(core::Geracao& g, TDocumentoEntrada& doc, const TItemEntra
     r.SetCampo("VL_BC_IPI", FormatarValor(i.BASEIPI, 2));
     r.SetCampo("ALIQ_IPI", FormatarValor(i.ALIQIPI, 2));
     r.SetCampo("VL_IPI", FormatarValor(i.VRIPI, 2));
-    r.SetCampo("CST_PIS", CstCurto(i.CST_PIS));
-    r.SetCampo("VL_BC_PIS", FormatarValor(i.ALIQ_PIS > 0 ? i.BASE_PIS_COFINS : 0, 2));
-    r.SetCampo("ALIQ_PIS", FormatarValor(i.ALIQ_PIS, 2));
-    r.SetCampo("QUANT_BC_PIS", "");
-    r.SetCampo("ALIQ_PIS_R", "");
-    r.SetCampo("VL_PIS", FormatarValor(i.VALOR_PIS, 2));
-    r.SetCampo("CST_COFINS", CstCurto(i.CST_COFINS));
-    r.SetCampo("VL_BC_COFINS", FormatarValor(i.ALIQ_COFINS > 0 ? i.BASE_PIS_COFINS : 0, 2));
-    r.SetCampo("ALIQ_COFINS", FormatarValor(i.ALIQ_COFINS, 2));
-    r.SetCampo("QUANT_BC_COFINS", "");
-    r.SetCampo("ALIQ_COFINS_R", "");
-    r.SetCampo("VL_COFINS", FormatarValor(i.VALOR_COFINS, 2));
+    PreencherPisCofinsC170(r, {i.CST_PIS, i.ALIQ_PIS, i.VALOR_PIS, i.CST_COFINS, i.ALIQ_COFINS, i.VALOR_COFINS,
+                               i.BASE_PIS_COFINS});
     r.SetCampo("COD_CTA", CodigoConta(g, ContaContabilItem(g, i.CFOP, resolvido.conta)));
     if (g.params.DATA_INI >= DataHora::Data(2019, 1, 1))
         r.SetCampo("VL_ABAT_NT", FormatarValor(i.TOT_DESCTO_SUFRAMA_EMP, 2));

@@ -6,6 +6,7 @@
 
 #include "blocks/bloco0/Itens.h"
 #include "blocks/bloco0/NaturezasObservacoes.h"
+#include "blocks/blocoC/CamposC170.h"
 #include "blocks/blocoC/NotasSaida.h"
 #include "blocks/blocoE/ApuracaoIcms.h"
 #include "blocks/blocoE/ApuracaoIpi.h"
@@ -22,9 +23,6 @@ using core::FormatarValorDecimilesimos;
 using core::R;
 
 namespace {
-
-// Os dois últimos caracteres de um CST de três ou mais; o próprio CST quando menor.
-std::string CstCurto(const std::string& cst) { return cst.size() >= 3 ? cst.substr(cst.size() - 2) : cst; }
 
 double Abatimentos(const TItemSaida& i) {
     return i.VRDESCTO_SUFRAMA_SA + i.VRDESCTO_SUF_PIS_SA + i.VRDESCTO_SUF_COFINS_SA;
@@ -74,18 +72,8 @@ void GerarC170Saida(core::Geracao& g, TDocumentoSaida& doc, const TItemSaida& it
     r.SetCampo("VL_BC_IPI", FormatarValor(item.BASECALCIPI_SA, 2));
     r.SetCampo("ALIQ_IPI", FormatarValor(item.ALIQIPI_SA, 2));
     r.SetCampo("VL_IPI", FormatarValor(item.VRIPI_SA, 2));
-    r.SetCampo("CST_PIS", CstCurto(item.CST_PIS_SA));
-    r.SetCampo("VL_BC_PIS", FormatarValor(item.ALIQ_PIS_SA > 0 ? item.BASE_PIS_COFINS : 0, 2));
-    r.SetCampo("ALIQ_PIS", FormatarValor(item.ALIQ_PIS_SA, 2));
-    r.SetCampo("QUANT_BC_PIS", "");
-    r.SetCampo("ALIQ_PIS_R", "");
-    r.SetCampo("VL_PIS", FormatarValor(item.VALOR_PIS_SA, 2));
-    r.SetCampo("CST_COFINS", CstCurto(item.CST_COFINS_SA));
-    r.SetCampo("VL_BC_COFINS", FormatarValor(item.ALIQ_COFINS_SA > 0 ? item.BASE_PIS_COFINS : 0, 2));
-    r.SetCampo("ALIQ_COFINS", FormatarValor(item.ALIQ_COFINS_SA, 2));
-    r.SetCampo("QUANT_BC_COFINS", "");
-    r.SetCampo("ALIQ_COFINS_R", "");
-    r.SetCampo("VL_COFINS", FormatarValor(item.VALOR_COFINS_SA, 2));
+    PreencherPisCofinsC170(r, {item.CST_PIS_SA, item.ALIQ_PIS_SA, item.VALOR_PIS_SA, item.CST_COFINS_SA,
+                               item.ALIQ_COFINS_SA, item.VALOR_COFINS_SA, item.BASE_PIS_COFINS});
     r.SetCampo("COD_CTA", CodigoConta(g, conta));
     if (g.params.DATA_INI >= util::DataHora::Data(2019, 1, 1))
         r.SetCampo("VL_ABAT_NT", FormatarValor(Abatimentos(item), 2));
