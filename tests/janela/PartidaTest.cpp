@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTest>
 #include <fstream>
+#include <memory>
 #include <thread>
 
 #include "app/janela/CaixaMensagemQt.h"
@@ -117,9 +118,13 @@ private slots:
                          resp.set_content(novo, "application/octet-stream");
                      });
         const int porta = servidor.bind_to_any_port("127.0.0.1");
-        std::thread escuta([&] { servidor.listen_after_bind(); });
+        std::jthread escuta([&] { servidor.listen_after_bind(); });
         // stop() antes de o laço começar não o interromperia.
         while (!servidor.is_running()) std::this_thread::yield();
+        // Uma verificação que falha sai da função no meio: o servidor para e a escuta termina antes
+        // de o objeto sumir (uma std::thread ainda ligada derrubaria o teste inteiro).
+        const std::unique_ptr<httplib::Server, void (*)(httplib::Server*)> paraNoFim(
+            &servidor, [](httplib::Server* s) { s->stop(); });
         std::ofstream(pasta / "Parametros.Ini", std::ios::app)
             << "[ATUALIZACAO]\r\nURL=http://127.0.0.1:" << porta << "\r\n";
 
