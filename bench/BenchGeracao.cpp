@@ -8,7 +8,6 @@
 // Geração e piso se alternam em cada rodada e a razão usa o melhor tempo de cada um: numa máquina
 // compartilhada, o melhor tempo é o que menos sofre com os vizinhos. Entre as rodadas SPED_EFD é
 // esvaziada fora da medição, para que toda geração comece como a primeira.
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -23,7 +22,6 @@
 #include "bench/Medicao.h"
 #include "core/ArquivoTxt.h"
 #include "core/leiaute/Verificador.h"
-#include "erp/demo/InstalacaoDemo.h"
 #include "util/Datas.h"
 
 namespace fs = std::filesystem;
@@ -68,10 +66,7 @@ double MedirPiso(db::Banco& banco, const core::TParametros& p, uintmax_t bytes, 
 int main(int argc, char** argv) {
     const int escala = argc > 1 ? std::stoi(argv[1]) : 100;
     const int rodadas = argc > 2 ? std::max(1, std::stoi(argv[2])) : 3;
-    const fs::path pasta = fs::temp_directory_path() / ("efd-bench-geracao-" + std::to_string(getpid()));
-    auto inicio = Relogio::now();
-    demo::CriarInstalacaoDemo({pasta, escala, true});
-    std::printf("Demonstração na escala %d criada em %.1f s\n", escala, Segundos(inicio));
+    const fs::path pasta = CriarDemonstracao("geracao", escala);
 
     SemMensagens mensagens;
     {
@@ -104,7 +99,7 @@ int main(int argc, char** argv) {
             if (rodada > 1) EsvaziarSpedEfd(dm.Banco());
             std::printf("  Rodada %d\n", rodada);
             ZerarPico();
-            inicio = Relogio::now();
+            const auto inicio = Relogio::now();
             double cpu = CpuSegundos();
             linhas = dm.GerarArquivoSped("");
             const double tempo = Segundos(inicio);

@@ -3,7 +3,6 @@
 // medido na mesma execução: ler uma vez as mesmas linhas de estoque (ESTOQUEMP com o fechamento do
 // mês e os movimentos dos produtos) e escrever um arquivo do mesmo tamanho.
 //   bench_inventario [escala] [rodadas]   (padrão 100 e 3 rodadas; vale o melhor tempo de cada)
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -14,7 +13,6 @@
 #include "app/DmPrinc.h"
 #include "bench/Medicao.h"
 #include "core/ArquivoTxt.h"
-#include "erp/demo/InstalacaoDemo.h"
 #include "util/Datas.h"
 
 namespace fs = std::filesystem;
@@ -61,10 +59,7 @@ int64_t ContarH010(const fs::path& arquivo) {
 int main(int argc, char** argv) {
     const int escala = argc > 1 ? std::stoi(argv[1]) : 100;
     const int rodadas = argc > 2 ? std::max(1, std::stoi(argv[2])) : 3;
-    const fs::path pasta = fs::temp_directory_path() / ("efd-bench-inventario-" + std::to_string(getpid()));
-    auto inicio = Relogio::now();
-    demo::CriarInstalacaoDemo({pasta, escala, true});
-    std::printf("Demonstração na escala %d criada em %.1f s\n", escala, Segundos(inicio));
+    const fs::path pasta = CriarDemonstracao("inventario", escala);
 
     SemMensagens mensagens;
     {
@@ -97,7 +92,7 @@ int main(int argc, char** argv) {
             if (rodada > 1) EsvaziarSpedEfd(dm.Banco());
             std::printf("  Rodada %d\n", rodada);
             ZerarPico();
-            inicio = Relogio::now();
+            const auto inicio = Relogio::now();
             double cpu = CpuSegundos();
             linhas = dm.GerarArquivoSped("");
             const double tempo = Segundos(inicio);

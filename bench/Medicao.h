@@ -3,12 +3,16 @@
 // entre rodadas e uma caixa de mensagens que só mostra erros e alertas no terminal.
 #include <sys/resource.h>
 
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "db/Banco.h"
+#include "erp/demo/InstalacaoDemo.h"
 #include "util/Mensagens.h"
 #include "util/Texto1252.h"
 
@@ -47,6 +51,17 @@ inline long PicoMB() {
     return uso.ru_maxrss / 1024;
 }
 inline void ZerarPico() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+// A demonstração na escala dada, numa pasta temporária própria ("efd-bench-<nome>-<pid>"), com o
+// tempo que levou para ser criada.
+inline std::filesystem::path CriarDemonstracao(const std::string& nome, int escala) {
+    const std::filesystem::path pasta =
+        std::filesystem::temp_directory_path() / ("efd-bench-" + nome + "-" + std::to_string(getpid()));
+    const auto inicio = Relogio::now();
+    demo::CriarInstalacaoDemo({pasta, escala, true});
+    std::printf("Demonstração na escala %d criada em %.1f s\n", escala, Segundos(inicio));
+    return pasta;
+}
 
 // Tempo de cada etapa da geração pela legenda do progresso: Mudou a cada aviso do progresso,
 // Encerrar no fim da geração; cada etapa sai numa linha.
